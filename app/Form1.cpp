@@ -1,0 +1,329 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/Form1.h"
+
+#include "game/Board.h"
+#include "game/Settings.h"
+#include "host/Conversions.h"
+#include "host/Events.h"
+#include "host/Fonts.h"
+#include "host/Twips.h"
+
+#include <QIcon>
+#include <QPushButton>
+
+#include <cmath>
+
+using host::toIndex;
+using host::toNumber;
+using host::toText;
+
+namespace {
+
+// Settings and counters are held as text and read afresh at every step that needs them.
+double read(const host::Label *label)
+{
+    return toNumber(label->caption());
+}
+
+double read(const host::TextBox *box)
+{
+    return toNumber(box->text());
+}
+
+void write(host::Label *label, double number)
+{
+    label->setCaption(toText(number));
+}
+
+struct Place
+{
+    int left, top, width, height;
+};
+
+void place(QWidget *control, Place twips)
+{
+    control->setGeometry(host::twipsRect(twips.left, twips.top, twips.width, twips.height));
+}
+
+} // namespace
+
+Form1::Form1(std::unique_ptr<host::RandomSource> random, QWidget *parent)
+    : QWidget(parent)
+    , m_random(std::move(random))
+{
+    setWindowTitle(QStringLiteral("Vorn"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/vorn.ico")));
+    setFont(host::sansSerif(8.25));
+    // The stored client size is the least: a larger window shows rows below the tenth.
+    const QSize client(host::toPixels(6480), host::toPixels(7635));
+    setMinimumSize(client);
+    resize(client);
+
+    createButtons();
+    createBoxes();
+    createPictures();
+    createLabels();
+    connectEvents();
+    Command1->setFocus();
+
+    host::raise("Form_Load", [this] { Form_Load(); });
+}
+
+void Form1::createButtons()
+{
+    const auto button = [this](const char *caption, const char *tip, Place twips, qreal points) {
+        auto *button = new QPushButton(QString::fromLatin1(caption), this);
+        button->setToolTip(QString::fromLatin1(tip));
+        button->setFont(host::sansSerif(points, true));
+        place(button, twips);
+        return button;
+    };
+    Command6 = button(">", " Povecaj broj mesta ", {3360, 120, 255, 375}, 8.25);
+    Command5 = button("<", " Smanji broj mesta ", {2760, 120, 255, 375}, 8.25);
+    Command4 = button(">", " Povecaj broj simbola ", {2280, 120, 255, 375}, 8.25);
+    Command3 = button("<", " Smanji broj simbola ", {1680, 120, 255, 375}, 8.25);
+    Command2 = button("?", " Prikaz resenja ", {3960, 120, 375, 375}, 9.75);
+    Command1 = button("Nova igra", " Nova igra ", {120, 120, 1335, 375}, 9.75);
+
+    setTabOrder(Command1, Command3);
+    setTabOrder(Command3, Command4);
+    setTabOrder(Command4, Command5);
+    setTabOrder(Command5, Command6);
+    setTabOrder(Command6, Command2);
+}
+
+void Form1::createBoxes()
+{
+    // The settings boxes are disabled, not read-only: they take neither focus nor typing.
+    const auto box = [this](const char *text, Place twips) {
+        auto *box = new host::TextBox(QString::fromLatin1(text), this);
+        box->setFont(host::sansSerif(9.75, true));
+        box->setAlignment(Qt::AlignCenter);
+        box->setEnabled(false);
+        place(box, twips);
+        return box;
+    };
+    Text2 = box("4", {3000, 120, 360, 360});
+    Text1 = box("6", {1920, 120, 360, 360});
+
+    setTabOrder(Command2, Text1);
+    setTabOrder(Text1, Text2);
+}
+
+void Form1::createLabels()
+{
+    const auto label = [this](const char *caption, Place twips) {
+        auto *label = new host::Label(QString::fromLatin1(caption), this);
+        label->setVisible(false);
+        place(label, twips);
+        return label;
+    };
+    Label4 = label("Label4", {4440, 240, 1335, 255});
+    Label4->setFont(host::sansSerif(9.75, true));
+    Label3 = label("301", {5760, 0, 375, 255});
+    Label2 = label("1", {5400, 0, 255, 255});
+    Label1 = label("1", {5160, 0, 255, 255});
+}
+
+void Form1::createPictures()
+{
+    // Two rows of five, each picture at its own size.
+    for (int i = 9; i >= 0; --i) {
+        host::ImageElement &picture = Slika.addStored(static_cast<qint16>(i));
+        picture.setVisible(false);
+        picture.setSize(750, 690);
+        picture.setLeft(240 + (i % 5) * 720);
+        picture.setTop(i < 5 ? 1200 : 1920);
+        picture.setPicture(QPixmap(QStringLiteral(":/pictures/slika%1.bmp").arg(i)));
+    }
+
+    host::ImageElement &original = Znak.addStored(game::TemplateIndex);
+    original.setSize(495, 495);
+    original.setLeft(240);
+    original.setTop(600);
+    original.setStretch(true);
+}
+
+void Form1::connectEvents()
+{
+    host::connectClick(Command1, "Command1_Click", [this] { Command1_Click(); });
+    host::connectClick(Command2, "Command2_Click", [this] { Command2_Click(); });
+    host::connectClick(Command3, "Command3_Click", [this] { Command3_Click(); });
+    host::connectClick(Command4, "Command4_Click", [this] { Command4_Click(); });
+    host::connectClick(Command5, "Command5_Click", [this] { Command5_Click(); });
+    host::connectClick(Command6, "Command6_Click", [this] { Command6_Click(); });
+    Znak.setClickHandler("Znak_Click", [this](qint16 index) { Znak_Click(index); });
+    Znak.setDoubleClickHandler("Znak_DblClick", [this](qint16 index) { Znak_DblClick(index); });
+    Text2->setChangeHandler([this] { Text2_Change(); });
+    Label1->setChangeHandler([this] { Label1_Change(); });
+}
+
+// Start-up and new game
+
+void Form1::Form_Load()
+{
+    m_random->seedFromClock();
+    Znak[game::TemplateIndex].setVisible(false);
+    for (int i = 1; i <= game::StartSymbols; ++i)
+        showPaletteSymbol(i);
+    Command1_Click();
+}
+
+void Form1::showPaletteSymbol(double symbol)
+{
+    host::ImageElement &element = Znak.create(toIndex(symbol));
+    element.setTop(game::PaletteTop);
+    element.setLeft(static_cast<float>(game::columnLeft(symbol)));
+    element.setPicture(Slika[toIndex(game::symbolPicture(static_cast<int>(symbol)))].picture());
+    element.setVisible(true);
+}
+
+void Form1::Command1_Click()
+{
+    Command2->setEnabled(false);
+    Label4->setVisible(false);
+    Label4->setCaption(QString());
+
+    // Draw the code, one random number a place, and spell it out as the solution text.
+    const double places = read(Text2);
+    for (int i = 1; i <= places; ++i) {
+        const float r = m_random->next();
+        const double symbols = read(Text1);
+        SecretCode[i] = std::floor(symbols * static_cast<double>(r) + 1);
+        Label4->setCaption(Label4->caption() + toText(SecretCode[i]) + QLatin1Char(' '));
+    }
+
+    // Clear the board the counters describe: scored rows, the unfinished row, the markers.
+    // The counters are reset only afterwards.
+    const double rows = read(Label1);
+    for (int i = 1; i <= rows - 1; ++i) {
+        const double rowPlaces = read(Text2);
+        for (int j = 1; j <= rowPlaces; ++j)
+            Znak.remove(toIndex(game::guessIndex(i, j)));
+    }
+    const double filled = read(Label2);
+    for (int j = 1; j <= filled - 1; ++j)
+        Znak.remove(toIndex(game::guessIndex(read(Label1), j)));
+    const double markers = read(Label3);
+    for (int k = game::FirstMarkerIndex; k <= markers - 1; ++k)
+        Znak.remove(toIndex(k));
+
+    write(Label1, 1);
+    write(Label2, 1);
+    write(Label3, game::FirstMarkerIndex);
+}
+
+// Guess entry, take-back and scoring
+
+void Form1::Znak_Click(qint16 Index)
+{
+    if (Index >= game::FirstTakeBackIndex)
+        takeBack(Index);
+    else
+        placeSymbol(Index);
+}
+
+void Form1::Znak_DblClick(qint16 Index)
+{
+    Znak_Click(Index);
+}
+
+void Form1::placeSymbol(qint16 clicked)
+{
+    // Rows from the thirtieth on would need indices that markers hold: the board is full until
+    // the next new game.
+    if (read(Label1) >= game::FirstClosedRow)
+        return;
+
+    GuessCode[toIndex(read(Label2))] = clicked;
+    const double newIndex = game::guessIndex(read(Label1), read(Label2));
+    host::ImageElement &symbol = Znak.create(toIndex(newIndex));
+    symbol.setPicture(Znak[clicked].picture());
+    symbol.setTop(static_cast<float>(game::rowTop(read(Label1))));
+    symbol.setLeft(static_cast<float>(game::columnLeft(read(Label2))));
+    symbol.setVisible(true);
+
+    // The place counter still names the place just filled: the row is full when it is the last.
+    if (Text2->text() == Label2->caption())
+        game::scoreRow(GuessCode, WorkCode, SecretCode, static_cast<int>(read(Text2)),
+            [this](game::Marker marker, int k) { layMarker(marker, k); });
+
+    write(Label2, read(Label2) + 1);
+    if (read(Text2) + 1 == read(Label2)) {
+        write(Label1, read(Label1) + 1);
+        write(Label2, 1);
+    }
+}
+
+void Form1::layMarker(game::Marker marker, int k)
+{
+    // The counter names the next free index before the marker exists.
+    const QString index = Label3->caption();
+    write(Label3, read(Label3) + 1);
+    host::ImageElement &element = Znak.create(toIndex(toNumber(index)));
+    const int picture = marker == game::Marker::Hit ? game::HitPicture : game::NearPicture;
+    element.setPicture(Slika[static_cast<qint16>(picture)].picture());
+    element.setTop(static_cast<float>(game::rowTop(read(Label1))));
+    element.setLeft(static_cast<float>(game::markerLeft(read(Text2), k)));
+    element.setVisible(true);
+}
+
+void Form1::takeBack(qint16 clicked)
+{
+    // Only the last symbol of the unfinished row goes back.
+    if (game::guessIndex(read(Label1), read(Label2)) - 1 == clicked) {
+        Znak.remove(clicked);
+        write(Label2, read(Label2) - 1);
+    }
+}
+
+// Settings and solution reveal
+
+void Form1::Command2_Click()
+{
+    Label4->setVisible(Label4->isHidden());
+}
+
+void Form1::Command3_Click()
+{
+    if (!(read(Text1) > game::MinSymbols))
+        return;
+    Text1->write(toText(read(Text1) - 1));
+    Znak.remove(toIndex(read(Text1) + 1));
+    Command1_Click();
+}
+
+void Form1::Command4_Click()
+{
+    if (!(read(Text1) < game::MaxSymbols))
+        return;
+    Text1->write(toText(read(Text1) + 1));
+    showPaletteSymbol(toNumber(Text1->text()));
+    Command1_Click();
+}
+
+void Form1::Command5_Click()
+{
+    // The board goes first, while the place count still describes its rows.
+    Command1_Click();
+    if (read(Text2) > game::MinPlaces)
+        Text2->write(toText(read(Text2) - 1));
+}
+
+void Form1::Command6_Click()
+{
+    Command1_Click();
+    if (read(Text2) < game::MaxPlaces)
+        Text2->write(toText(read(Text2) + 1));
+}
+
+void Form1::Text2_Change()
+{
+    Command1_Click();
+}
+
+void Form1::Label1_Change()
+{
+    if (read(Label1) == game::RevealRow)
+        Command2->setEnabled(true);
+}

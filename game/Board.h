@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What each image on the board is, told by its index, and where it stands, in twips from the
+// top-left corner of the window's client area.
+
+namespace game {
+
+/// Index of the template image, which every board image copies.
+inline constexpr int TemplateIndex = 0;
+/// The lowest index that a click takes for a take-back rather than a palette symbol.
+inline constexpr int FirstTakeBackIndex = 9;
+/// Index of the first marker of a game; later markers follow one by one.
+inline constexpr int FirstMarkerIndex = 301;
+
+/// Stored pictures of the hit marker and the near marker; pictures 0 to 7 are the symbols.
+inline constexpr int HitPicture = 8;
+inline constexpr int NearPicture = 9;
+
+/// Distance between two columns and between two rows.
+inline constexpr int Pitch = 600;
+/// Left edge of the first column.
+inline constexpr int FirstLeft = 120;
+/// Top of the palette.
+inline constexpr int PaletteTop = 800;
+/// Top of row 0; row 1 stands one pitch lower.
+inline constexpr int BoardTop = 1000;
+
+/// Index of the guess symbol at @p place of @p row.
+constexpr double guessIndex(double row, double place)
+{
+    return row * 10 + place;
+}
+
+/// Top of @p row of guesses.
+constexpr double rowTop(double row)
+{
+    return row * Pitch + BoardTop;
+}
+
+/// Left of palette symbol @p column, and of place @p column of every row.
+constexpr double columnLeft(double column)
+{
+    return (column - 1) * Pitch + FirstLeft;
+}
+
+/// Left of the @p k-th marker of a row of @p places places.
+constexpr double markerLeft(double places, double k)
+{
+    return Pitch * k + places * Pitch;
+}
+
+/// The stored picture shown by palette symbol @p symbol.
+constexpr int symbolPicture(int symbol)
+{
+    return symbol - 1;
+}
+
+} // namespace game

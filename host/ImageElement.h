@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QLabel>
+#include <QPixmap>
+
+namespace host {
+
+/// One element of an image control array: a picture placed in twips, which reports clicks and
+/// double clicks with its index.
+class ImageElement : public QLabel
+{
+    Q_OBJECT
+
+public:
+    ImageElement(qint16 index, QWidget *parent);
+
+    /// The element's index in its array.
+    qint16 index() const { return m_index; }
+
+    float left() const { return m_left; }
+    float top() const { return m_top; }
+    float width() const { return m_width; }
+    float height() const { return m_height; }
+    /// Moves the element; positions are twips from the top-left of the window's client area.
+    void setLeft(float twips);
+    void setTop(float twips);
+    /// Resizes the element, in twips.
+    void setSize(float width, float height);
+
+    /// Whether the picture is scaled to fill the element.
+    bool stretch() const { return hasScaledContents(); }
+    void setStretch(bool stretch) { setScaledContents(stretch); }
+
+    QPixmap picture() const { return m_picture; }
+    void setPicture(const QPixmap &picture);
+
+    /// Whether the element is delivering one of its own events right now.
+    bool isDelivering() const { return m_delivering; }
+
+Q_SIGNALS:
+    void clicked(qint16 index);
+    void doubleClicked(qint16 index);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    void deliver(void (ImageElement::*signal)(qint16));
+    void place();
+
+    const qint16 m_index;
+    float m_left = 0;
+    float m_top = 0;
+    float m_width = 0;
+    float m_height = 0;
+    QPixmap m_picture;
+    bool m_pressed = false;
+    bool m_delivering = false;
+};
+
+} // namespace host

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "host/Label.h"
+
+namespace host {
+
+Label::Label(const QString &caption, QWidget *parent)
+    : QLabel(caption, parent)
+{
+}
+
+void Label::setCaption(const QString &caption)
+{
+    if (caption == text())
+        return;
+    setText(caption);
+    // Called directly, not through a signal, so that an error in the handler reaches the
+    // handler that wrote the caption.
+    if (m_onChange)
+        m_onChange();
+}
+
+void Label::setChangeHandler(std::function<void()> handler)
+{
+    m_onChange = std::move(handler);
+}
+
+} // namespace host

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QLabel>
+
+#include <functional>
+
+namespace host {
+
+/// A label whose caption raises a change event inside the write that changes it.
+class Label : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit Label(const QString &caption, QWidget *parent = nullptr);
+
+    /// The caption as last written.
+    QString caption() const { return text(); }
+    /// Writes the caption; when it changes, the change event runs before this returns.
+    void setCaption(const QString &caption);
+    /// The handler raised by every change of the caption.
+    void setChangeHandler(std::function<void()> handler);
+
+private:
+    std::function<void()> m_onChange;
+};
+
+} // namespace host

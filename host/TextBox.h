@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QLineEdit>
+
+#include <functional>
+
+namespace host {
+
+/// A single-line text box whose text, when the program writes it, raises a change event
+/// inside the write.
+class TextBox : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit TextBox(const QString &text, QWidget *parent = nullptr);
+
+    /// Writes the text; when it changes, the change event runs before this returns.
+    void write(const QString &text);
+    /// The handler raised by every change of the text.
+    void setChangeHandler(std::function<void()> handler);
+
+private:
+    std::function<void()> m_onChange;
+};
+
+} // namespace host
