@@ -1,0 +1,43 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Sets up a Debian or Ubuntu machine for Vorn, builds it, then starts the game or runs every test.
+#   sh tools/setup.sh run    install what is missing, build, start the game
+#   sh tools/setup.sh test   install what is missing, build, run the whole test suite headless
+set -eu
+
+mode=${1:-run}
+cd "$(dirname "$0")/.."
+
+packages="cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core"
+case "$mode" in
+run) ;;
+test) ;;
+*) echo "usage: sh tools/setup.sh run|test" >&2; exit 2 ;;
+esac
+
+missing=""
+for package in $packages; do
+    dpkg-query -W -f='${Status}\n' "$package" 2>/dev/null | grep -q '^install ok installed$' \
+        || missing="$missing $package"
+done
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update
+    # shellcheck disable=SC2086
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
+fi
+
+case "$mode" in
+run)
+    cmake --preset release
+    cmake --build --preset release
+    exec ./build/release/app/vorn
+    ;;
+test)
+    cmake --preset ci
+    cmake --build --preset ci
+    ctest --preset ci
+    ;;
+esac
