@@ -48,8 +48,7 @@ void place(QWidget *control, Place twips)
 } // namespace
 
 Form1::Form1(std::unique_ptr<host::RandomSource> random, QWidget *parent)
-    : QWidget(parent)
-    , m_random(std::move(random))
+    : QWidget(parent), m_random(std::move(random))
 {
     setWindowTitle(QStringLiteral("Vorn"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/vorn.ico")));

@@ -23,7 +23,8 @@ class Form1 : public QWidget
 
 public:
     /// Builds the window from its stored layout, then raises its load event.
-    explicit Form1(std::unique_ptr<host::RandomSource> random = std::make_unique<host::ClockRandom>(),
+    explicit Form1(
+        std::unique_ptr<host::RandomSource> random = std::make_unique<host::ClockRandom>(),
         QWidget *parent = nullptr);
 
     // The controls, under the names the handlers use.
@@ -39,8 +40,8 @@ public:
     host::Label *Label2 = nullptr; ///< The place counter, hidden.
     host::Label *Label3 = nullptr; ///< The marker counter: the index the next marker takes, hidden.
     host::Label *Label4 = nullptr; ///< The solution text, hidden until revealed.
-    host::ImageArray Znak{this}; ///< Everything on the board: template, palette, guesses, markers.
-    host::ImageArray Slika{this}; ///< The stored pictures: symbols 0 to 7, hit 8, near 9.
+    host::ImageArray Znak {this}; ///< Everything on the board: template, palette, guesses, markers.
+    host::ImageArray Slika {this}; ///< The stored pictures: symbols 0 to 7, hit 8, near 9.
 
     game::Code SecretCode; ///< The code to break.
     game::Code GuessCode; ///< The unfinished row's symbols; consumed while it is scored.

@@ -19,7 +19,7 @@ public:
 private:
     static std::size_t checked(int cell);
 
-    std::array<double, Cells> m_cells{};
+    std::array<double, Cells> m_cells {};
 };
 
 } // namespace game

@@ -16,10 +16,7 @@ std::string describe(qint16 index)
 
 } // namespace
 
-ImageArray::ImageArray(QWidget *window)
-    : m_window(window)
-{
-}
+ImageArray::ImageArray(QWidget *window) : m_window(window) { }
 
 ImageElement &ImageArray::add(qint16 index)
 {

@@ -6,11 +6,7 @@
 
 namespace host {
 
-ImageElement::ImageElement(qint16 index, QWidget *parent)
-    : QLabel(parent)
-    , m_index(index)
-{
-}
+ImageElement::ImageElement(qint16 index, QWidget *parent) : QLabel(parent), m_index(index) { }
 
 void ImageElement::setLeft(float twips)
 {

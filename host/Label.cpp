@@ -3,10 +3,7 @@
 
 namespace host {
 
-Label::Label(const QString &caption, QWidget *parent)
-    : QLabel(caption, parent)
-{
-}
+Label::Label(const QString &caption, QWidget *parent) : QLabel(caption, parent) { }
 
 void Label::setCaption(const QString &caption)
 {

@@ -3,10 +3,7 @@
 
 namespace host {
 
-TextBox::TextBox(const QString &text, QWidget *parent)
-    : QLineEdit(text, parent)
-{
-}
+TextBox::TextBox(const QString &text, QWidget *parent) : QLineEdit(text, parent) { }
 
 void TextBox::write(const QString &text)
 {

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <stdexcept>
+#include <vector>
 
 /// A random source that hands out the numbers a test gives it, in order, and counts seedings.
 class ScriptedRandom final : public host::RandomSource
@@ -22,7 +23,7 @@ public:
     }
 
     /// Queues the numbers that draw the given symbols from a palette of @p symbols.
-    void deal(std::initializer_list<int> code, int symbols)
+    void deal(const std::vector<int> &code, int symbols)
     {
         for (const int symbol : code)
             numbers.push_back((static_cast<float>(symbol) - 0.5f) / static_cast<float>(symbols));

@@ -2,8 +2,8 @@
 // The window as it stands after start-up: every control where the layout puts it, with its
 // caption, tooltip, font, visibility and enabled state, the keyboard's tab order, and the boxes
 // that neither focus nor take typing.
-#include "app/Form1.h"
 #include "ScriptedRandom.h"
+#include "app/Form1.h"
 #include "host/Twips.h"
 
 #include <QPushButton>
@@ -56,18 +56,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tip");
         QTest::addColumn<QRect>("geometry");
         QTest::addColumn<qreal>("points");
-        QTest::newRow("Command1") << "Command1" << "Nova igra" << " Nova igra "
-                                  << twips(120, 120, 1335, 375) << 9.75;
-        QTest::newRow("Command2") << "Command2" << "?" << " Prikaz resenja "
-                                  << twips(3960, 120, 375, 375) << 9.75;
-        QTest::newRow("Command3") << "Command3" << "<" << " Smanji broj simbola "
-                                  << twips(1680, 120, 255, 375) << 8.25;
-        QTest::newRow("Command4") << "Command4" << ">" << " Povecaj broj simbola "
-                                  << twips(2280, 120, 255, 375) << 8.25;
-        QTest::newRow("Command5") << "Command5" << "<" << " Smanji broj mesta "
-                                  << twips(2760, 120, 255, 375) << 8.25;
-        QTest::newRow("Command6") << "Command6" << ">" << " Povecaj broj mesta "
-                                  << twips(3360, 120, 255, 375) << 8.25;
+        QTest::newRow("Command1") << "Command1"
+                                  << "Nova igra"
+                                  << " Nova igra " << twips(120, 120, 1335, 375) << 9.75;
+        QTest::newRow("Command2") << "Command2"
+                                  << "?"
+                                  << " Prikaz resenja " << twips(3960, 120, 375, 375) << 9.75;
+        QTest::newRow("Command3") << "Command3"
+                                  << "<"
+                                  << " Smanji broj simbola " << twips(1680, 120, 255, 375) << 8.25;
+        QTest::newRow("Command4") << "Command4"
+                                  << ">"
+                                  << " Povecaj broj simbola " << twips(2280, 120, 255, 375) << 8.25;
+        QTest::newRow("Command5") << "Command5"
+                                  << "<"
+                                  << " Smanji broj mesta " << twips(2760, 120, 255, 375) << 8.25;
+        QTest::newRow("Command6") << "Command6"
+                                  << ">"
+                                  << " Povecaj broj mesta " << twips(3360, 120, 255, 375) << 8.25;
     }
     void buttons()
     {
@@ -76,7 +82,7 @@ private Q_SLOTS:
         QFETCH(QString, tip);
         QFETCH(QRect, geometry);
         QFETCH(qreal, points);
-        const std::map<QString, QPushButton *> buttons{{"Command1", m_form->Command1},
+        const std::map<QString, QPushButton *> buttons {{"Command1", m_form->Command1},
             {"Command2", m_form->Command2}, {"Command3", m_form->Command3},
             {"Command4", m_form->Command4}, {"Command5", m_form->Command5},
             {"Command6", m_form->Command6}};
@@ -123,7 +129,7 @@ private Q_SLOTS:
 
     void pictures()
     {
-        QCOMPARE(m_form->Slika.indices(), (std::vector<qint16>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+        QCOMPARE(m_form->Slika.indices(), (std::vector<qint16> {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
         for (qint16 i = 0; i <= 9; ++i) {
             const host::ImageElement &picture = m_form->Slika[i];
             QVERIFY(picture.isHidden());
@@ -141,7 +147,7 @@ private Q_SLOTS:
     void tabOrder()
     {
         QCOMPARE(QApplication::focusWidget(), m_form->Command1);
-        const QList<QWidget *> order{m_form->Command3, m_form->Command4, m_form->Command5,
+        const QList<QWidget *> order {m_form->Command3, m_form->Command4, m_form->Command5,
             m_form->Command6, m_form->Command1};
         for (QWidget *next : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -2,8 +2,8 @@
 // The image control array: created elements copy the template and start hidden, indices are
 // unique, an element may remove itself from its own click, clicks and double clicks arrive in
 // the order the mouse made them, and an error in a handler stays inside it.
-#include "host/ImageArray.h"
 #include "host/HostError.h"
+#include "host/ImageArray.h"
 
 #include <QPointer>
 #include <QSignalSpy>
@@ -65,7 +65,7 @@ private Q_SLOTS:
         element.setTop(1600);
         element.setLeft(120);
         QCOMPARE(element.geometry(), QRect(8, 107, 33, 33));
-        QCOMPARE(m_array->indices(), (std::vector<qint16>{0, 11}));
+        QCOMPARE(m_array->indices(), (std::vector<qint16> {0, 11}));
     }
 
     void indicesAreUnique()
@@ -103,13 +103,14 @@ private Q_SLOTS:
     {
         host::ImageElement &element = showElement(3);
         QStringList events;
-        m_array->setClickHandler("Znak_Click", [&](qint16 i) { events << QString("click %1").arg(i); });
+        m_array->setClickHandler(
+            "Znak_Click", [&](qint16 i) { events << QString("click %1").arg(i); });
         m_array->setDoubleClickHandler(
             "Znak_DblClick", [&](qint16 i) { events << QString("double %1").arg(i); });
         // Through the window, as the platform delivers a real double click.
         QTest::mouseDClick(m_window->windowHandle(), Qt::LeftButton, {},
             element.mapTo(m_window, element.rect().center()));
-        QCOMPARE(events, (QStringList{"click 3", "double 3"}));
+        QCOMPARE(events, (QStringList {"click 3", "double 3"}));
 
         events.clear();
         QTest::mouseClick(&element, Qt::RightButton);
@@ -124,9 +125,11 @@ private Q_SLOTS:
             ++calls;
             (*m_array)[static_cast<qint16>(index + 1000)];
         });
-        QTest::ignoreMessage(QtWarningMsg, "vorn: error in Znak_Click: image element 1005 does not exist");
+        QTest::ignoreMessage(
+            QtWarningMsg, "vorn: error in Znak_Click: image element 1005 does not exist");
         QTest::mouseClick(&element, Qt::LeftButton);
-        QTest::ignoreMessage(QtWarningMsg, "vorn: error in Znak_Click: image element 1005 does not exist");
+        QTest::ignoreMessage(
+            QtWarningMsg, "vorn: error in Znak_Click: image element 1005 does not exist");
         QTest::mouseClick(&element, Qt::LeftButton);
         QCOMPARE(calls, 2);
     }

@@ -45,7 +45,8 @@ private Q_SLOTS:
             ++counts[static_cast<int>(r * 8)];
         }
         for (const int count : counts)
-            QVERIFY2(std::abs(count - draws / 8) < 500, "a symbol is drawn far too often or rarely");
+            QVERIFY2(
+                std::abs(count - draws / 8) < 500, "a symbol is drawn far too often or rarely");
     }
 };
 

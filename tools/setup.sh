@@ -8,11 +8,15 @@ set -eu
 mode=${1:-run}
 cd "$(dirname "$0")/.."
 
+# What building and running needs; the tests also validate the desktop files.
 packages="cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core"
 case "$mode" in
 run) ;;
-test) ;;
-*) echo "usage: sh tools/setup.sh run|test" >&2; exit 2 ;;
+test) packages="$packages desktop-file-utils appstream" ;;
+*)
+    echo "usage: sh tools/setup.sh run|test" >&2
+    exit 2
+    ;;
 esac
 
 missing=""

@@ -1,0 +1,265 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The committed pictures are exactly what drawpictures draws, and they are files the game and
+// the desktop can read: 24-bit tiles on one raised frame, a 16-colour icon and a 64 x 64 PNG.
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+constexpr int tileWidth = 50;
+constexpr int tileHeight = 46;
+constexpr int rowBytes = 152;
+constexpr QRgb black = 0xff000000;
+constexpr QRgb grey = 0xff808080;
+constexpr QRgb silver = 0xffc0c0c0;
+constexpr QRgb white = 0xffffffff;
+constexpr QRgb red = 0xffff0000;
+
+QString slika(int index)
+{
+    return QStringLiteral("slika%1.bmp").arg(index);
+}
+
+QStringList allFiles()
+{
+    QStringList names;
+    for (int i = 0; i < 10; ++i)
+        names << slika(i);
+    return names << QStringLiteral("vorn.ico") << QStringLiteral("vorn-64.png");
+}
+
+QByteArray committed(const QString &name)
+{
+    QFile file(QStringLiteral(VORN_ASSETS_DIR "/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+quint32 le(const QByteArray &bytes, int offset, int size)
+{
+    quint32 value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = value << 8 | static_cast<quint8>(bytes[offset + i]);
+    return value;
+}
+
+// A tile pixel read straight from the file, counting rows from the top.
+QRgb tilePixel(const QByteArray &bmp, int x, int y)
+{
+    const int at = 54 + (tileHeight - 1 - y) * rowBytes + 3 * x;
+    const auto byte = [&](int i) { return static_cast<quint8>(bmp[at + i]); };
+    return qRgb(byte(2), byte(1), byte(0));
+}
+
+bool onFace(int x, int y)
+{
+    return x >= 4 && x < 44 && y >= 4 && y < 40;
+}
+
+} // namespace
+
+class TestPictures : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void generatorRedrawsCommittedFiles()
+    {
+        QTemporaryDir out;
+        QVERIFY(out.isValid());
+        QProcess run;
+        run.start(QStringLiteral(VORN_DRAWPICTURES), {out.path()});
+        QVERIFY(run.waitForFinished());
+        QCOMPARE(run.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(run.exitCode(), 0);
+        for (const QString &name : allFiles()) {
+            QFile drawn(out.filePath(name));
+            QVERIFY2(drawn.open(QIODevice::ReadOnly), qPrintable(name + " was not drawn"));
+            const QByteArray expected = committed(name);
+            QVERIFY2(!expected.isEmpty(), qPrintable(name + " is not committed"));
+            QVERIFY2(drawn.readAll() == expected, qPrintable(name + " differs from its source"));
+        }
+    }
+
+    void generatorReportsUnwritableFolder()
+    {
+        QTemporaryDir out;
+        QProcess run;
+        run.start(QStringLiteral(VORN_DRAWPICTURES), {out.filePath(QStringLiteral("missing"))});
+        QVERIFY(run.waitForFinished());
+        QVERIFY(run.exitCode() != 0);
+        const QByteArray message = run.readAllStandardError();
+        QVERIFY(!message.isEmpty());
+        QCOMPARE(message.count('\n'), qsizetype(1));
+    }
+
+    void bitmapHeader_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < 10; ++i)
+            QTest::newRow(qPrintable(slika(i))) << i;
+    }
+
+    void bitmapHeader()
+    {
+        QFETCH(int, index);
+        const QByteArray bmp = committed(slika(index));
+        QCOMPARE(bmp.size(), 7046);
+        QCOMPARE(bmp.left(2), QByteArray("BM"));
+        const QList<std::pair<int, quint32>> fields = {
+            {2, 7046}, {6, 0}, {10, 54}, // file size, reserved, pixel offset
+            {14, 40}, {18, tileWidth}, {22, tileHeight}, // info header size, width, bottom-up
+            {30, 0}, {34, 6992}, {38, 0}, {42, 0}, // BI_RGB, image size, no resolution
+            {46, 0}, {50, 0}, // no colour table
+        };
+        for (const auto &[offset, value] : fields)
+            QVERIFY2(
+                le(bmp, offset, 4) == value, qPrintable(QStringLiteral("field at %1").arg(offset)));
+        QCOMPARE(le(bmp, 26, 2), 1u); // planes
+        QCOMPARE(le(bmp, 28, 2), 24u); // bits per pixel
+        for (int row = 0; row < tileHeight; ++row)
+            QCOMPARE(le(bmp, 54 + row * rowBytes + 3 * tileWidth, 2), 0u);
+
+        // A standard reader sees the same picture, the right way up.
+        const QImage image = QImage::fromData(bmp, "BMP");
+        QCOMPARE(image.size(), QSize(tileWidth, tileHeight));
+        QVERIFY(!image.hasAlphaChannel());
+        for (const QPoint p : {QPoint(5, 3), QPoint(47, 42), QPoint(24, 22)})
+            QCOMPARE(image.pixel(p), tilePixel(bmp, p.x(), p.y()));
+    }
+
+    void tileFrame_data() { bitmapHeader_data(); }
+
+    void tileFrame()
+    {
+        QFETCH(int, index);
+        const QByteArray bmp = committed(slika(index));
+        const QByteArray first = committed(slika(0));
+        // The raised frame is the same on every tile.
+        for (int y = 0; y < tileHeight; ++y)
+            for (int x = 0; x < tileWidth; ++x)
+                if (!onFace(x, y) && tilePixel(bmp, x, y) != tilePixel(first, x, y))
+                    QFAIL(qPrintable(QStringLiteral("frame differs at %1,%2").arg(x).arg(y)));
+        for (const int x : {0, 1, 48, 49})
+            for (const int y : {0, 1, 44, 45})
+                QCOMPARE(tilePixel(bmp, x, y), silver);
+        const QList<std::pair<QPoint, QRgb>> expected = {
+            {{2, 0}, black},
+            {{47, 1}, black},
+            {{0, 2}, black},
+            {{49, 43}, black},
+            {{20, 45}, black},
+            {{2, 2}, white},
+            {{43, 3}, white},
+            {{3, 39}, white},
+            {{46, 2}, white},
+            {{47, 2}, grey},
+            {{44, 3}, white},
+            {{45, 3}, grey}, // top right join
+            {{2, 42}, white},
+            {{2, 43}, grey},
+            {{3, 40}, white},
+            {{3, 41}, grey}, // bottom left join
+            {{44, 20}, grey},
+            {{47, 43}, grey},
+            {{20, 40}, grey},
+            {{4, 43}, grey},
+            {{4, 4}, silver},
+            {{43, 4}, silver},
+            {{4, 39}, silver},
+            {{43, 39}, silver},
+        };
+        for (const auto &[p, colour] : expected)
+            QVERIFY2(tilePixel(bmp, p.x(), p.y()) == colour,
+                qPrintable(QStringLiteral("pixel %1,%2").arg(p.x()).arg(p.y())));
+
+        // The motif sits in the middle of the face and is about 32 pixels across.
+        QRect motif;
+        for (int y = 4; y < 40; ++y)
+            for (int x = 4; x < 44; ++x)
+                if (tilePixel(bmp, x, y) != silver)
+                    motif |= QRect(x, y, 1, 1);
+        QVERIFY(motif.width() >= 27 && motif.width() <= 32);
+        QVERIFY(motif.height() >= 14 && motif.height() <= 32);
+        QVERIFY(qAbs(motif.left() - 4 - (43 - motif.right())) <= 1);
+        QVERIFY(qAbs(motif.top() - 4 - (39 - motif.bottom())) <= 1);
+    }
+
+    void markerDiscsDifferOnlyInFill()
+    {
+        const QByteArray hit = committed(slika(8));
+        const QByteArray near = committed(slika(9));
+        int fill = 0;
+        int reds = 0;
+        for (int y = 0; y < tileHeight; ++y) {
+            for (int x = 0; x < tileWidth; ++x) {
+                const QRgb a = tilePixel(hit, x, y);
+                reds += a == red;
+                if (a == tilePixel(near, x, y))
+                    continue;
+                QVERIFY2(a == red && tilePixel(near, x, y) == white,
+                    qPrintable(QStringLiteral("discs differ in shape at %1,%2").arg(x).arg(y)));
+                ++fill;
+            }
+        }
+        QCOMPARE(fill, reds);
+        QVERIFY(fill > 500); // a disc 28 pixels across inside its outline
+        QCOMPARE(tilePixel(hit, 24, 22), red);
+        QCOMPARE(tilePixel(hit, 24, 7), black); // the outline at the top of the disc
+    }
+
+    void windowIcon()
+    {
+        const QByteArray ico = committed(QStringLiteral("vorn.ico"));
+        QCOMPARE(ico.size(), 766);
+        QCOMPARE(le(ico, 0, 2), 0u);
+        QCOMPARE(le(ico, 2, 2), 1u); // an icon, not a cursor
+        QCOMPARE(le(ico, 4, 2), 1u); // one image
+        QCOMPARE(ico.mid(6, 4), QByteArray("\x20\x20\x10\x00", 4)); // 32 x 32, 16 colours
+        QCOMPARE(le(ico, 10, 2), 1u);
+        QCOMPARE(le(ico, 12, 2), 4u);
+        QCOMPARE(le(ico, 14, 4), 744u);
+        QCOMPARE(le(ico, 18, 4), 22u);
+        QCOMPARE(le(ico, 22, 4), 40u);
+        QCOMPARE(le(ico, 26, 4), 32u);
+        QCOMPARE(le(ico, 30, 4), 64u); // colour pixels and mask together
+        QCOMPARE(le(ico, 36, 2), 4u);
+        const QByteArray palette = ico.mid(62, 64);
+        QCOMPARE(palette.left(8), QByteArray("\0\0\0\0\0\0\x80\0", 8)); // black, maroon
+        QCOMPARE(palette.mid(36, 4), QByteArray("\0\0\xff\0", 4)); // red (BGR order)
+        QCOMPARE(palette.right(4), QByteArray("\xff\xff\xff\0", 4)); // white
+
+        const QImage image = QImage::fromData(ico, "ICO");
+        QCOMPARE(image.size(), QSize(32, 32));
+        QVERIFY(image.hasAlphaChannel());
+        int clear = 0;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                clear += qAlpha(image.pixel(x, y)) == 0;
+        QVERIFY2(clear > 300 && clear < 390, qPrintable(QString::number(clear)));
+    }
+
+    void desktopIconDoublesWindowIcon()
+    {
+        const QImage png = QImage::fromData(committed(QStringLiteral("vorn-64.png")), "PNG");
+        const QImage ico = QImage::fromData(committed(QStringLiteral("vorn.ico")), "ICO")
+                               .convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(png.size(), QSize(64, 64));
+        QVERIFY(png.hasAlphaChannel());
+        const QImage argb = png.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < 64; ++y) {
+            for (int x = 0; x < 64; ++x) {
+                const QRgb small = ico.pixel(x / 2, y / 2);
+                const QRgb large = argb.pixel(x, y);
+                QCOMPARE(qAlpha(large), qAlpha(small));
+                if (qAlpha(small) != 0)
+                    QCOMPARE(large, small);
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestPictures)
+#include "tst_pictures.moc"
