@@ -7,6 +7,7 @@
 #include "host/Twips.h"
 
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -142,6 +143,28 @@ private Q_SLOTS:
         QVERIFY(original.stretch());
         QVERIFY(original.picture().isNull());
         QCOMPARE(original.geometry(), twips(240, 600, 495, 495));
+    }
+
+    // Each control and picture tells a screen reader what it is, each in its own words.
+    void accessibleNames()
+    {
+        QSet<QString> names;
+        QList<QWidget *> controls {m_form->Command1, m_form->Command2, m_form->Command3,
+            m_form->Command4, m_form->Command5, m_form->Command6, m_form->Text1, m_form->Text2,
+            m_form->Label4};
+        for (const qint16 i : m_form->Znak.indices())
+            if (i != 0)
+                controls << &m_form->Znak[i];
+        for (const qint16 i : m_form->Slika.indices())
+            controls << &m_form->Slika[i];
+        for (const QWidget *control : controls) {
+            QVERIFY(!control->accessibleDescription().isEmpty());
+            names.insert(control->accessibleName());
+        }
+        QCOMPARE(names.size(), controls.size());
+        QVERIFY(!names.contains(QString()));
+        QCOMPARE(m_form->Command3->accessibleName(), QString("Manje simbola"));
+        QCOMPARE(m_form->Znak[1].accessibleName(), QString("Simbol 1: pik"));
     }
 
     void tabOrder()
