@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The floor for a window that shows text: the empty window with one push button, whose caption
+// makes the toolkit start its font system, started like the others up to its first frame.
+#include "StartupProbe.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+int main(int argc, char *argv[])
+{
+    bench::notePhase("main");
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vorn"));
+    QApplication::setApplicationVersion(QStringLiteral(VORN_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("vorn"));
+    bench::notePhase("application");
+
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Vorn"));
+    window.resize(432, 509);
+    auto *button = new QPushButton(QStringLiteral("Nova igra"), &window);
+    button->setGeometry(8, 8, 89, 25);
+    bench::notePhase("window");
+    bench::reportFirstFrame(&window);
+    window.show();
+    bench::notePhase("shown");
+    return QApplication::exec();
+}
