@@ -7,6 +7,7 @@
 #include "host/Conversions.h"
 #include "host/Events.h"
 #include "host/Fonts.h"
+#include "host/Pictures.h"
 #include "host/Twips.h"
 
 #include <QIcon>
@@ -135,7 +136,7 @@ void Form1::createPictures()
         picture.setSize(750, 690);
         picture.setLeft(240 + (i % 5) * 720);
         picture.setTop(i < 5 ? 1200 : 1920);
-        picture.setPicture(QPixmap(QStringLiteral(":/pictures/slika%1.bmp").arg(i)));
+        picture.setPicture(host::readBitmap(QStringLiteral(":/pictures/slika%1.bmp").arg(i)));
         accessibility::describePicture(picture, i);
     }
 
