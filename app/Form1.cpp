@@ -134,8 +134,8 @@ void Form1::createPictures()
         host::ImageElement &picture = Slika.addStored(static_cast<qint16>(i));
         picture.setVisible(false);
         picture.setSize(750, 690);
-        picture.setLeft(240 + (i % 5) * 720);
-        picture.setTop(i < 5 ? 1200 : 1920);
+        picture.setLeft(static_cast<float>(240 + (i % 5) * 720));
+        picture.setTop(i < 5 ? 1200.0f : 1920.0f);
         picture.setPicture(host::readBitmap(QStringLiteral(":/pictures/slika%1.bmp").arg(i)));
         accessibility::describePicture(picture, i);
     }

@@ -247,6 +247,13 @@ const std::array<Motif, 10> motifs = {{
 // ---------------------------------------------------------------------------------------------
 // Images
 
+// Where pixel (x, y) of a picture @p width pixels wide lies in its row-by-row store.
+std::size_t pixelOffset(int x, int y, int width)
+{
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(width)
+        + static_cast<std::size_t>(x);
+}
+
 struct Image
 {
     int width = 0;
@@ -254,10 +261,12 @@ struct Image
     std::vector<Rgb> pixels;
 
     Image(int w, int h, Rgb colour)
-        : width(w), height(h), pixels(static_cast<std::size_t>(w * h), colour)
+        : width(w)
+        , height(h)
+        , pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), colour)
     { }
-    Rgb &at(int x, int y) { return pixels[static_cast<std::size_t>(y * width + x)]; }
-    Rgb at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+    Rgb &at(int x, int y) { return pixels[pixelOffset(x, y, width)]; }
+    Rgb at(int x, int y) const { return pixels[pixelOffset(x, y, width)]; }
 };
 
 // A motif before it is placed on the tile: pixels that are not set show the face.
@@ -267,17 +276,16 @@ struct Layer
     int height = 0;
     std::vector<std::optional<Rgb>> pixels;
 
-    Layer(int w, int h) : width(w), height(h), pixels(static_cast<std::size_t>(w * h)) { }
-    void set(int x, int y, std::optional<Rgb> colour)
-    {
-        pixels[static_cast<std::size_t>(y * width + x)] = colour;
-    }
+    Layer(int w, int h)
+        : width(w), height(h), pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h))
+    { }
+    void set(int x, int y, std::optional<Rgb> colour) { pixels[pixelOffset(x, y, width)] = colour; }
     // Outside the layer there is only face.
     std::optional<Rgb> at(int x, int y) const
     {
         if (x < 0 || y < 0 || x >= width || y >= height)
             return std::nullopt;
-        return pixels[static_cast<std::size_t>(y * width + x)];
+        return pixels[pixelOffset(x, y, width)];
     }
 };
 

@@ -18,7 +18,7 @@ inline int toPixels(double twips)
 /// A rectangle given in twips, in device-independent pixels.
 inline QRect twipsRect(double left, double top, double width, double height)
 {
-    return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+    return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
 }
 
 } // namespace host

@@ -29,8 +29,8 @@ int main(int argc, char *argv[])
     const int size = arguments.size() == 4 ? arguments.at(2).toInt(&sizeOk) : 0;
     if (!sizeOk || size <= 0)
         return fail(QStringLiteral("usage: iconpng <icon.ico> <size> <out.png>"));
-    const QString input = arguments.at(1);
-    const QString output = arguments.at(3);
+    const QString &input = arguments.at(1);
+    const QString &output = arguments.at(3);
 
     QImageReader reader(input);
     const int count = qMax(reader.imageCount(), 1);

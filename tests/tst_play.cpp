@@ -161,7 +161,7 @@ private Q_SLOTS:
         for (int row = 1; row <= 29; ++row)
             for (int p = 1; p <= places; ++p)
                 h.click({1});
-        const qint16 lastSymbol = static_cast<qint16>(290 + places);
+        const auto lastSymbol = static_cast<qint16>(290 + places);
         QVERIFY(h.form->Znak.contains(lastSymbol));
         QCOMPARE(h.form->Znak[lastSymbol].top(), 18400.0f);
         QCOMPARE(h.counters(), QString("30 1 330"));

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian or Ubuntu machine for Vorn, builds it, then starts the game or runs every test.
 #   sh tools/setup.sh run    install what is missing, build, start the game
-#   sh tools/setup.sh test   install what is missing, build, run the whole test suite headless
+#   sh tools/setup.sh test   install what is missing, build, run the whole test suite headless,
+#                            then again under the sanitizers
 set -eu
 
 mode=${1:-run}
@@ -12,7 +13,7 @@ cd "$(dirname "$0")/.."
 packages="cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core"
 case "$mode" in
 run) ;;
-test) packages="$packages desktop-file-utils appstream" ;;
+test) packages="$packages desktop-file-utils appstream clang-format clang-tidy" ;;
 *)
     echo "usage: sh tools/setup.sh run|test" >&2
     exit 2
@@ -43,5 +44,9 @@ test)
     cmake --preset ci
     cmake --build --preset ci
     ctest --preset ci
+    # The same suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+    cmake --preset asan
+    cmake --build --preset asan
+    ctest --preset asan
     ;;
 esac
