@@ -2,7 +2,7 @@
 #include "StartupProbe.h"
 #include "Measure.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QWidget>
 
@@ -82,6 +82,22 @@ void notePhase(const char *phase)
 void reportFirstFrame(QWidget *window)
 {
     window->installEventFilter(new FirstFrame(window));
+}
+
+void nameApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Vorn"));
+    QApplication::setApplicationVersion(QStringLiteral(VORN_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("vorn"));
+}
+
+int runToFirstFrame(QWidget &window)
+{
+    notePhase("window");
+    reportFirstFrame(&window);
+    window.show();
+    notePhase("shown");
+    return QApplication::exec();
 }
 
 } // namespace bench

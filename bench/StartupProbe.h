@@ -12,4 +12,10 @@ void notePhase(const char *phase);
 /// prints every phase and the peak resident memory on one line, and quits the application.
 void reportFirstFrame(QWidget *window);
 
+/// Names the application as the program names itself, for the reference windows.
+void nameApplication();
+
+/// Notes the phase "window", shows @p window and runs the application until its first frame.
+int runToFirstFrame(QWidget &window);
+
 } // namespace bench

@@ -10,9 +10,7 @@ int main(int argc, char *argv[])
 {
     bench::notePhase("main");
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vorn"));
-    QApplication::setApplicationVersion(QStringLiteral(VORN_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("vorn"));
+    bench::nameApplication();
     bench::notePhase("application");
 
     QWidget window;
@@ -20,9 +18,5 @@ int main(int argc, char *argv[])
     window.resize(432, 509);
     auto *button = new QPushButton(QStringLiteral("Nova igra"), &window);
     button->setGeometry(8, 8, 89, 25);
-    bench::notePhase("window");
-    bench::reportFirstFrame(&window);
-    window.show();
-    bench::notePhase("shown");
-    return QApplication::exec();
+    return bench::runToFirstFrame(window);
 }

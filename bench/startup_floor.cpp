@@ -10,17 +10,11 @@ int main(int argc, char *argv[])
 {
     bench::notePhase("main");
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vorn"));
-    QApplication::setApplicationVersion(QStringLiteral(VORN_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("vorn"));
+    bench::nameApplication();
     bench::notePhase("application");
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("Vorn"));
     window.resize(432, 509);
-    bench::notePhase("window");
-    bench::reportFirstFrame(&window);
-    window.show();
-    bench::notePhase("shown");
-    return QApplication::exec();
+    return bench::runToFirstFrame(window);
 }

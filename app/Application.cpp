@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/Application.h"
+
+#include <QApplication>
+#include <QIcon>
+
+void setUpApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Vorn"));
+    QApplication::setApplicationVersion(QStringLiteral(VORN_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("vorn"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/vorn.ico")));
+}
