@@ -3,7 +3,7 @@
 // ten rows of six random symbols, with the third symbol of each row taken back and placed anew.
 //
 // Usage: bench_games [games]   (10000 by default)
-#include "FixedRandom.h"
+#include "BenchWindow.h"
 #include "Measure.h"
 #include "app/Form1.h"
 #include "game/Board.h"
@@ -24,12 +24,6 @@ namespace {
 /// The game counted from, once the caches of the toolkit and of the allocator have filled.
 constexpr int SettledGame = 100;
 constexpr int Rows = 10;
-
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
 
 void playRow(Form1 &form, int row, std::mt19937 &engine)
 {
@@ -71,7 +65,7 @@ Growth playGames(Form1 &form, int games)
     const int reportEvery = std::max(games / 10, 1);
     for (int played = 1; played <= games; ++played) {
         playGame(form, engine);
-        settle();
+        bench::settle();
         if (played % reportEvery != 0 && played != SettledGame)
             continue;
         growth.last = rssMib();
@@ -90,11 +84,8 @@ int main(int argc, char *argv[])
     const int games = argc > 1 ? std::atoi(argv[1]) : 10'000;
     QApplication application(argc, argv);
 
-    Form1 form(std::make_unique<bench::FixedRandom>());
-    form.show();
-    settle();
-    form.Command6_Click();
-    form.Command6_Click();
+    const std::unique_ptr<Form1> window = bench::sixPlaceWindow();
+    Form1 &form = *window;
 
     std::printf(
         "Resident memory over %d games on %s\n\n", games, qgetenv("QT_QPA_PLATFORM").data());

@@ -4,7 +4,7 @@
 // full repaint of the window. The board is set up outside the timed region.
 //
 // Usage: bench_handlers [samples]   (1000 clicks and 200 new games by default)
-#include "FixedRandom.h"
+#include "BenchWindow.h"
 #include "Measure.h"
 #include "app/Form1.h"
 #include "game/Settings.h"
@@ -22,13 +22,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-/// Lets the window repaint and deferred deletions run.
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
 
 /// Clicks into places @p first to @p last of the unfinished row the symbols of the secret code:
 /// the row, once full, scores six hits, the most markers a row can lay.
@@ -60,7 +53,7 @@ std::vector<double> measure(Form1 &form, const Timing &timing, int count)
     std::vector<double> samples;
     for (int i = 0; i < warmUp + count; ++i) {
         timing.prepare();
-        settle();
+        bench::settle();
         const auto start = Clock::now();
         timing.act();
         if (timing.repaint)
@@ -117,12 +110,8 @@ int main(int argc, char *argv[])
     const int clicks = argc > 1 ? std::atoi(argv[1]) : 1000;
     QApplication application(argc, argv);
 
-    Form1 form(std::make_unique<bench::FixedRandom>());
-    form.show();
-    settle();
-    // Up from four places to six.
-    form.Command6_Click();
-    form.Command6_Click();
+    const std::unique_ptr<Form1> window = bench::sixPlaceWindow();
+    Form1 &form = *window;
 
     std::printf(
         "Handlers on %s; median and 95th percentile\n\n", qgetenv("QT_QPA_PLATFORM").data());
