@@ -65,7 +65,7 @@ ImageElement &ImageArray::create(qint16 index)
     ImageElement &element = add(index);
     element.setVisible(false);
     element.setStretch(original.stretch());
-    element.setSize(original.width(), original.height());
+    element.setSize(original.twipsWidth(), original.twipsHeight());
     Q_EMIT created(index);
     return element;
 }

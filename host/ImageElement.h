@@ -18,10 +18,11 @@ public:
     /// The element's index in its array.
     qint16 index() const { return m_index; }
 
+    /// The element's place and size in twips, as last set.
     float left() const { return m_left; }
     float top() const { return m_top; }
-    float width() const { return m_width; }
-    float height() const { return m_height; }
+    float twipsWidth() const { return m_width; }
+    float twipsHeight() const { return m_height; }
     /// Moves the element; positions are twips from the top-left of the window's client area.
     void setLeft(float twips);
     void setTop(float twips);

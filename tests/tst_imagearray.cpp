@@ -55,9 +55,9 @@ private Q_SLOTS:
         QCOMPARE(created.count(), 1);
         QVERIFY(element.isHidden());
         QVERIFY(element.stretch());
-        QCOMPARE(element.width(), 495.0f);
-        QCOMPARE(element.height(), 495.0f);
-        QCOMPARE(element.QWidget::size(), QSize(33, 33));
+        QCOMPARE(element.twipsWidth(), 495.0f);
+        QCOMPARE(element.twipsHeight(), 495.0f);
+        QCOMPARE(element.size(), QSize(33, 33));
         QVERIFY(element.picture().isNull());
 
         // A picture fills the element's square whatever its own size.

@@ -31,7 +31,7 @@ private Q_SLOTS:
             const host::ImageElement &marker = h.form->Znak[static_cast<qint16>(300 + k)];
             QCOMPARE(marker.top(), 1600.0f);
             QCOMPARE(marker.left(), float((4 + k) * 600));
-            QCOMPARE(marker.width(), 495.0f);
+            QCOMPARE(marker.twipsWidth(), 495.0f);
             QVERIFY(marker.stretch());
             QVERIFY(h.shows(300 + k, markerPictures[k - 1]));
         }
