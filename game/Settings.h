@@ -8,8 +8,7 @@ inline constexpr int StartSymbols = 6;
 inline constexpr int MinSymbols = 4;
 inline constexpr int MaxSymbols = 8;
 
-/// The number of places in the code: at start-up, and its limits.
-inline constexpr int StartPlaces = 4;
+/// The limits of the number of places in the code.
 inline constexpr int MinPlaces = 4;
 inline constexpr int MaxPlaces = 6;
 
