@@ -34,15 +34,16 @@ double read(const host::TextBox *box)
 
 void write(host::Label *label, double number)
 {
-    label->setCaption(toText(number));
+    label->write(toText(number));
 }
 
-struct Place
+// A control's stored rectangle, in twips.
+struct Bounds
 {
     int left, top, width, height;
 };
 
-void place(QWidget *control, Place twips)
+void setBounds(QWidget *control, Bounds twips)
 {
     control->setGeometry(host::twipsRect(twips.left, twips.top, twips.width, twips.height));
 }
@@ -73,11 +74,11 @@ Form1::Form1(std::unique_ptr<host::RandomSource> random, QWidget *parent)
 
 void Form1::createButtons()
 {
-    const auto button = [this](const char *caption, const char *tip, Place twips, qreal points) {
+    const auto button = [this](const char *caption, const char *tip, Bounds twips, qreal points) {
         auto *button = new QPushButton(QString::fromLatin1(caption), this);
         button->setToolTip(QString::fromLatin1(tip));
         button->setFont(host::sansSerif(points, true));
-        place(button, twips);
+        setBounds(button, twips);
         return button;
     };
     Command6 = button(">", " Povecaj broj mesta ", {3360, 120, 255, 375}, 8.25);
@@ -97,12 +98,12 @@ void Form1::createButtons()
 void Form1::createBoxes()
 {
     // The settings boxes are disabled, not read-only: they take neither focus nor typing.
-    const auto box = [this](const char *text, Place twips) {
+    const auto box = [this](const char *text, Bounds twips) {
         auto *box = new host::TextBox(QString::fromLatin1(text), this);
         box->setFont(host::sansSerif(9.75, true));
         box->setAlignment(Qt::AlignCenter);
         box->setEnabled(false);
-        place(box, twips);
+        setBounds(box, twips);
         return box;
     };
     Text2 = box("4", {3000, 120, 360, 360});
@@ -114,10 +115,10 @@ void Form1::createBoxes()
 
 void Form1::createLabels()
 {
-    const auto label = [this](const char *caption, Place twips) {
+    const auto label = [this](const char *caption, Bounds twips) {
         auto *label = new host::Label(QString::fromLatin1(caption), this);
         label->setVisible(false);
-        place(label, twips);
+        setBounds(label, twips);
         return label;
     };
     Label4 = label("Label4", {4440, 240, 1335, 255});
@@ -186,7 +187,7 @@ void Form1::Command1_Click()
 {
     Command2->setEnabled(false);
     Label4->setVisible(false);
-    Label4->setCaption(QString());
+    Label4->write(QString());
 
     // Draw the code, one random number a place, and spell it out as the solution text.
     const double places = read(Text2);
@@ -194,7 +195,7 @@ void Form1::Command1_Click()
         const float r = m_random->next();
         const double symbols = read(Text1);
         SecretCode[i] = std::floor(symbols * static_cast<double>(r) + 1);
-        Label4->setCaption(Label4->caption() + toText(SecretCode[i]) + QLatin1Char(' '));
+        Label4->write(Label4->caption() + toText(SecretCode[i]) + QLatin1Char(' '));
     }
 
     // Clear the board the counters describe: scored rows, the unfinished row, the markers.

@@ -15,9 +15,6 @@ class ImageElement : public QLabel
 public:
     ImageElement(qint16 index, QWidget *parent);
 
-    /// The element's index in its array.
-    qint16 index() const { return m_index; }
-
     /// The element's place and size in twips, as last set.
     float left() const { return m_left; }
     float top() const { return m_top; }

@@ -5,7 +5,7 @@ namespace host {
 
 Label::Label(const QString &caption, QWidget *parent) : QLabel(caption, parent) { }
 
-void Label::setCaption(const QString &caption)
+void Label::write(const QString &caption)
 {
     if (caption == text())
         return;

@@ -18,11 +18,16 @@ public:
     /// The caption as last written.
     QString caption() const { return text(); }
     /// Writes the caption; when it changes, the change event runs before this returns.
-    void setCaption(const QString &caption);
+    void write(const QString &caption);
     /// The handler raised by every change of the caption.
     void setChangeHandler(std::function<void()> handler);
 
 private:
+    // Every write goes through write(), so that no change escapes the change event.
+    using QLabel::clear;
+    using QLabel::setNum;
+    using QLabel::setText;
+
     std::function<void()> m_onChange;
 };
 

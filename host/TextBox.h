@@ -22,6 +22,11 @@ public:
     void setChangeHandler(std::function<void()> handler);
 
 private:
+    // Every write goes through write(), so that no change escapes the change event.
+    using QLineEdit::clear;
+    using QLineEdit::insert;
+    using QLineEdit::setText;
+
     std::function<void()> m_onChange;
 };
 

@@ -17,6 +17,17 @@ QRect twips(int left, int top, int width, int height)
     return host::twipsRect(left, top, width, height);
 }
 
+// A counter or setting is written only through write(), which raises its change event: the
+// toolkit's own setters, which would change the text behind the game's back, are closed.
+template<typename Control>
+concept SettableBehindItsBack = requires(Control &control)
+{
+    control.setText(QString());
+};
+static_assert(!SettableBehindItsBack<host::Label>);
+static_assert(!SettableBehindItsBack<host::TextBox>);
+static_assert(SettableBehindItsBack<QLabel>);
+
 } // namespace
 
 class TestForm1 : public QObject
