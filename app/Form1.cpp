@@ -4,6 +4,7 @@
 #include "app/Accessibility.h"
 #include "game/Board.h"
 #include "game/Settings.h"
+#include "host/ClientArea.h"
 #include "host/Conversions.h"
 #include "host/Events.h"
 #include "host/Fonts.h"
@@ -13,6 +14,7 @@
 #include <QIcon>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 
 using host::toIndex;
@@ -45,13 +47,19 @@ struct Bounds
 
 void setBounds(QWidget *control, Bounds twips)
 {
-    control->setGeometry(host::twipsRect(twips.left, twips.top, twips.width, twips.height));
+    host::ClientArea::of(control->parentWidget())
+        .put(control, twips.left, twips.top, twips.width, twips.height);
+}
+
+QRectF toRectF(game::Rect twips)
+{
+    return {twips.left, twips.top, twips.width, twips.height};
 }
 
 } // namespace
 
 Form1::Form1(std::unique_ptr<host::RandomSource> random, QWidget *parent)
-    : QWidget(parent), m_random(std::move(random))
+    : QWidget(parent), m_random(std::move(random)), m_client(host::ClientArea::of(this))
 {
     setWindowTitle(QStringLiteral("Vorn"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/vorn.ico")));
@@ -60,12 +68,14 @@ Form1::Form1(std::unique_ptr<host::RandomSource> random, QWidget *parent)
     const QSize client(host::toPixels(6480), host::toPixels(7635));
     setMinimumSize(client);
     resize(client);
+    m_client.setScrolling(game::rowsTop(), game::Pitch);
 
     createButtons();
     createBoxes();
     createPictures();
     createLabels();
     connectEvents();
+    followTheBoard();
     accessibility::describeControls(*this);
     Command1->setFocus();
 
@@ -142,7 +152,7 @@ void Form1::createPictures()
     }
 
     host::ImageElement &original = Znak.addStored(game::TemplateIndex);
-    original.setSize(495, 495);
+    original.setSize(game::SymbolSize, game::SymbolSize);
     original.setLeft(240);
     original.setTop(600);
     original.setStretch(true);
@@ -160,6 +170,20 @@ void Form1::connectEvents()
     Znak.setDoubleClickHandler("Znak_DblClick", [this](qint16 index) { Znak_DblClick(index); });
     Text2->setChangeHandler([this] { Text2_Change(); });
     Label1->setChangeHandler([this] { Label1_Change(); });
+}
+
+void Form1::followTheBoard()
+{
+    // The place the next palette click fills stays in view, and the board's whole width with
+    // it: after every change of the board, and at once when the place count changes.
+    m_client.setBoard([this] {
+        const double row = std::min(read(Label1), game::FirstClosedRow - 1.0);
+        return host::ClientArea::Board {toRectF(game::boardExtent(row, read(Text2))),
+            toRectF(game::placeRect(row, read(Label2)))};
+    });
+    connect(&Znak, &host::ImageArray::created, &m_client, &host::ClientArea::boardChanged);
+    connect(&Znak, &host::ImageArray::removed, &m_client, &host::ClientArea::boardChanged);
+    connect(Text2, &host::TextBox::changed, &m_client, &host::ClientArea::boardChanged);
 }
 
 // Start-up and new game

@@ -14,6 +14,10 @@
 
 class QPushButton;
 
+namespace host {
+class ClientArea;
+}
+
 /// The game's one window: its stored controls, and the event handlers that deal games, take
 /// guesses, score them, change the settings and reveal the solution. The game's state lives in
 /// the controls themselves and in the three codes.
@@ -66,6 +70,7 @@ private:
     void createLabels();
     void createPictures();
     void connectEvents();
+    void followTheBoard();
 
     void showPaletteSymbol(double symbol);
     void placeSymbol(qint16 clicked);
@@ -73,4 +78,5 @@ private:
     void layMarker(game::Marker marker, int k);
 
     std::unique_ptr<host::RandomSource> m_random;
+    host::ClientArea &m_client;
 };

@@ -25,6 +25,16 @@ inline constexpr int FirstLeft = 120;
 inline constexpr int PaletteTop = 800;
 /// Top of row 0; row 1 stands one pitch lower.
 inline constexpr int BoardTop = 1000;
+/// Width and height of every image on the board: the template's square.
+inline constexpr int SymbolSize = 495;
+/// The margin the board keeps from the edges of the window's client area.
+inline constexpr int Margin = FirstLeft;
+
+/// A rectangle in twips.
+struct Rect
+{
+    double left, top, width, height;
+};
 
 /// Index of the guess symbol at @p place of @p row.
 constexpr double guessIndex(double row, double place)
@@ -48,6 +58,27 @@ constexpr double columnLeft(double column)
 constexpr double markerLeft(double places, double k)
 {
     return Pitch * k + places * Pitch;
+}
+
+/// Top of the rows' area: one row gap above the first row. The palette and everything above it
+/// stay in place while the rows scroll.
+constexpr double rowsTop()
+{
+    return rowTop(1) - (Pitch - SymbolSize);
+}
+
+/// The board from the client area's top-left corner down to @p row, as wide as a row of
+/// @p places places with all its markers, with a margin to the right and below.
+constexpr Rect boardExtent(double row, double places)
+{
+    return {
+        0, 0, markerLeft(places, places) + SymbolSize + Margin, rowTop(row) + SymbolSize + Margin};
+}
+
+/// Place @p place of @p row, with the margin below it.
+constexpr Rect placeRect(double row, double place)
+{
+    return {columnLeft(place), rowTop(row), SymbolSize, SymbolSize + Margin};
 }
 
 /// The stored picture shown by palette symbol @p symbol.

@@ -1,35 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/ImageElement.h"
-#include "host/Twips.h"
+#include "host/ClientArea.h"
 
 #include <QMouseEvent>
 
 namespace host {
 
-ImageElement::ImageElement(qint16 index, QWidget *parent) : QLabel(parent), m_index(index) { }
+ImageElement::ImageElement(qint16 index, QWidget *window)
+    : QLabel(window), m_index(index), m_area(ClientArea::of(window))
+{ }
 
 void ImageElement::setLeft(float twips)
 {
     m_left = twips;
-    place();
+    reposition();
 }
 
 void ImageElement::setTop(float twips)
 {
     m_top = twips;
-    place();
+    reposition();
 }
 
 void ImageElement::setSize(float width, float height)
 {
     m_width = width;
     m_height = height;
-    place();
+    reposition();
 }
 
-void ImageElement::place()
+void ImageElement::reposition()
 {
-    setGeometry(twipsRect(m_left, m_top, m_width, m_height));
+    m_area.put(this, m_left, m_top, m_width, m_height);
 }
 
 void ImageElement::setPicture(const QPixmap &picture)

@@ -6,6 +6,8 @@
 
 namespace host {
 
+class ClientArea;
+
 /// One element of an image control array: a picture placed in twips, which reports clicks and
 /// double clicks with its index.
 class ImageElement : public QLabel
@@ -13,7 +15,8 @@ class ImageElement : public QLabel
     Q_OBJECT
 
 public:
-    ImageElement(qint16 index, QWidget *parent);
+    /// Element @p index of an array shown on @p window.
+    ImageElement(qint16 index, QWidget *window);
 
     /// The element's place and size in twips, as last set.
     float left() const { return m_left; }
@@ -47,9 +50,10 @@ protected:
 
 private:
     void deliver(void (ImageElement::*signal)(qint16));
-    void place();
+    void reposition();
 
     const qint16 m_index;
+    ClientArea &m_area;
     float m_left = 0;
     float m_top = 0;
     float m_width = 0;

@@ -12,6 +12,7 @@ void TextBox::write(const QString &text)
     setText(text);
     if (m_onChange)
         m_onChange();
+    Q_EMIT changed();
 }
 
 void TextBox::setChangeHandler(std::function<void()> handler)

@@ -21,6 +21,10 @@ public:
     /// The handler raised by every change of the text.
     void setChangeHandler(std::function<void()> handler);
 
+Q_SIGNALS:
+    /// The text has changed, and its change event has run.
+    void changed();
+
 private:
     // Every write goes through write(), so that no change escapes the change event.
     using QLineEdit::clear;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QRect>
+#include <QRectF>
 #include <QtMath>
 
 namespace host {
@@ -19,6 +20,12 @@ inline int toPixels(double twips)
 inline QRect twipsRect(double left, double top, double width, double height)
 {
     return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
+}
+
+/// A rectangle given in twips, in device-independent pixels.
+inline QRect twipsRect(const QRectF &twips)
+{
+    return twipsRect(twips.left(), twips.top(), twips.width(), twips.height());
 }
 
 } // namespace host

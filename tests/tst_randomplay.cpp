@@ -5,8 +5,11 @@
 // with it. A failure names the seed, the event and the events before it; a row of play_data()
 // replays one seed on its own.
 #include "app/Form1.h"
+#include "host/Twips.h"
 
+#include <QAbstractScrollArea>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <algorithm>
@@ -261,6 +264,8 @@ void apply(Form1 &form, Model &model, Coverage &coverage, const Event &event)
         press(form, model, coverage, event.arg);
     else
         click(form, model, coverage, event);
+    // Once the event is over the window follows the board.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 
 /// An element the board should hold, and the stored picture it should show.
@@ -303,7 +308,30 @@ public:
             fault = codes(form, model);
         if (fault.isEmpty())
             fault = board(form, model);
+        if (fault.isEmpty())
+            fault = view(form, model);
         return fault;
+    }
+
+    /// The place the next palette click fills is in view, and so is the last marker a row of
+    /// the game can earn.
+    static QString view(const Form1 &form, const Model &model)
+    {
+        const auto *rows = form.findChild<QAbstractScrollArea *>();
+        const QRect inView(rows->viewport()->mapTo(&form, QPoint(0, 0)), rows->viewport()->size());
+        const int scrolled = rows->verticalScrollBar()->value();
+        const int row = std::min(model.row(), ClosedRow - 1);
+        const int place = model.row() < ClosedRow ? model.placeCounter() : 1;
+        const QRect next(host::toPixels(columnLeft(place)), host::toPixels(rowTop(row)) - scrolled,
+            host::toPixels(495), host::toPixels(495));
+        if (!inView.contains(next))
+            return QStringLiteral("row %1, place %2 is out of view").arg(row).arg(place);
+        const int markersEnd = host::toPixels(2 * model.places * 600 + 495);
+        if (inView.right() + 1 < markersEnd)
+            return QStringLiteral("the view ends at %1, the markers at %2")
+                .arg(inView.right() + 1)
+                .arg(markersEnd);
+        return {};
     }
 
 private:
@@ -466,6 +494,7 @@ private Q_SLOTS:
     {
         QFETCH(unsigned, seed);
         Form1 form(std::make_unique<SeededRandom>(seed * 2654435761u));
+        form.show();
         Model model;
         model.newGame(form);
         Checker checker(form);
