@@ -131,7 +131,8 @@ void announceVisibility(QWidget *control, bool wasShown)
     // The toolkit tells only that the control's showing state changed. A window's children are
     // its shown controls, so the control also became one of them or stopped being one: told as
     // the child's creation or destruction, on which a screen reader reads the window again.
-    QAccessibleEvent event(control, shown ? QAccessible::ObjectCreated : QAccessible::ObjectDestroyed);
+    QAccessibleEvent event(
+        control, shown ? QAccessible::ObjectCreated : QAccessible::ObjectDestroyed);
     QAccessible::updateAccessibility(&event);
 }
 
