@@ -51,6 +51,9 @@ private:
     QList<QWidget *> controls() const
     {
         QList<QWidget *> shown;
+        // A window being destroyed lists nothing: the controls that the order names may be gone.
+        if (!isValid())
+            return shown;
         if (const ReadingOrder *reading = readingOrderOf(widget()))
             for (QWidget *control : reading->order())
                 if (!control->isHidden())
@@ -59,7 +62,7 @@ private:
     }
 };
 
-// A picture on the board. One that takes clicks is a button whose press is a click.
+// An image element. One that the program marks pressable is a button whose press is a click.
 class AccessibleImage : public QAccessibleWidget
 {
 public:
@@ -86,8 +89,6 @@ public:
         if (action == pressAction() && pressable())
             element()->press();
     }
-
-    QStringList keyBindingsForAction(const QString & /*action*/) const override { return {}; }
 
 private:
     ImageElement *element() const { return static_cast<ImageElement *>(widget()); }

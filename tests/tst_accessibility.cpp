@@ -203,14 +203,14 @@ private Q_SLOTS:
         QCOMPARE(m_h->board(), (Indices {11, 12, 13, 14, 21, 22, 301, 302, 303, 304}));
         const QString counters = m_h->counters();
 
-        for (const qint16 marker : {301, 304}) {
+        for (const qint16 marker : Indices {301, 304}) {
             QVERIFY(actions(&form().Znak[marker]).isEmpty());
             QCOMPARE(accessible(&form().Znak[marker])->role(), QAccessible::Graphic);
             pressObject(&form().Znak[marker]);
         }
         QVERIFY(actions(&form().Znak[0]).isEmpty());
         pressObject(&form().Znak[0]);
-        for (const qint16 symbol : {21, 14, 11}) {
+        for (const qint16 symbol : Indices {21, 14, 11}) {
             QCOMPARE(accessible(&form().Znak[symbol])->role(), QAccessible::Button);
             pressObject(&form().Znak[symbol]);
         }
@@ -270,7 +270,8 @@ private Q_SLOTS:
 
         // The markers follow the row's last symbol, hits first, each announced as it is laid.
         const QStringList listed = names();
-        const auto last = listed.indexOf(name(accessible(&form().Znak[20 + places])));
+        const auto last
+            = listed.indexOf(name(accessible(&form().Znak[static_cast<qint16>(20 + places)])));
         QCOMPARE(listed.mid(last + 1),
             QStringList(hits, "crveni znak, red 2") + QStringList(nears, "beli znak, red 2"));
         const Indices board = m_h->board();
