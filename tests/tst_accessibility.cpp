@@ -79,7 +79,12 @@ class RecordingBridgePlugin : public QAccessibleBridgePlugin
     Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "recordingbridge.json")
 
 public:
-    QAccessibleBridge *create(const QString & /*key*/) override { return new RecordingBridge; }
+    // Qt keeps the bridge to the end of the process and never deletes it.
+    QAccessibleBridge *create(const QString & /*key*/) override
+    {
+        static RecordingBridge bridge;
+        return &bridge;
+    }
 };
 
 Q_IMPORT_PLUGIN(RecordingBridgePlugin)
