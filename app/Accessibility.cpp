@@ -3,10 +3,15 @@
 
 #include "app/Form1.h"
 #include "game/Board.h"
+#include "host/Accessible.h"
+#include "host/Conversions.h"
 
 #include <QPushButton>
 
+#include <algorithm>
 #include <array>
+#include <tuple>
+#include <vector>
 
 namespace accessibility {
 
@@ -18,7 +23,18 @@ constexpr std::array<const char *, 10> PictureNames {
 
 QString pictureName(int picture)
 {
+    if (picture < 0 || picture >= static_cast<int>(PictureNames.size()))
+        return QStringLiteral("slika");
     return QString::fromLatin1(PictureNames.at(static_cast<std::size_t>(picture)));
+}
+
+// The stored picture that an element shows, or -1.
+int pictureOf(const Form1 &window, const host::ImageElement &element)
+{
+    for (const qint16 i : window.Slika.indices())
+        if (window.Slika[i].picture().cacheKey() == element.picture().cacheKey())
+            return i;
+    return -1;
 }
 
 void describe(QWidget *widget, const QString &name, const QString &description)
@@ -27,7 +43,17 @@ void describe(QWidget *widget, const QString &name, const QString &description)
     widget->setAccessibleDescription(description);
 }
 
-} // namespace
+// What a board picture is, told by its index.
+enum class Kind { Template, Palette, Guess, Marker };
+
+Kind kindOf(qint16 index)
+{
+    if (index == game::TemplateIndex)
+        return Kind::Template;
+    if (index < game::FirstTakeBackIndex)
+        return Kind::Palette;
+    return index < game::FirstMarkerIndex ? Kind::Guess : Kind::Marker;
+}
 
 void describeControls(Form1 &window)
 {
@@ -49,32 +75,135 @@ void describeControls(Form1 &window)
         QStringLiteral("Koliko mesta ima tajni kod, od 4 do 6"));
     describe(window.Label4, QStringLiteral("Resenje"),
         QStringLiteral("Tajni kod, broj simbola za svako mesto"));
+    // The counters are never shown, so nothing reads these names. Having names of their own
+    // keeps the labels from announcing every new caption as a change of name.
+    window.Label1->setAccessibleName(QStringLiteral("Brojac redova"));
+    window.Label2->setAccessibleName(QStringLiteral("Brojac mesta"));
+    window.Label3->setAccessibleName(QStringLiteral("Brojac znakova"));
+
+    for (const qint16 i : window.Slika.indices())
+        describe(&window.Slika[i], pictureName(i), QStringLiteral("Sacuvana slika"));
 }
 
-void describePicture(host::ImageElement &element, int picture)
+// Names a board picture from its index, its picture and its Top, once it is shown.
+void describeElement(Form1 &window, qint16 index)
 {
-    describe(&element, pictureName(picture), QStringLiteral("Sacuvana slika"));
+    host::ImageElement &element = window.Znak[index];
+    switch (kindOf(index)) {
+    case Kind::Palette: {
+        const QString name = pictureName(game::symbolPicture(index));
+        describe(&element, QStringLiteral("Simbol %1: %2").arg(index).arg(name),
+            QStringLiteral("Stavlja %1 na sledece mesto u redu").arg(name));
+        element.setPressable(true);
+        break;
+    }
+    case Kind::Guess:
+        describe(&element,
+            QStringLiteral("%1, red %2, mesto %3")
+                .arg(pictureName(pictureOf(window, element)))
+                .arg(game::guessRow(index))
+                .arg(game::guessPlace(index)),
+            QStringLiteral("Pokusaj; klik na poslednji postavljeni simbol ga vraca"));
+        element.setPressable(true);
+        break;
+    case Kind::Marker: {
+        const bool hit = pictureOf(window, element) == game::HitPicture;
+        describe(&element,
+            QStringLiteral("%1, red %2")
+                .arg(pictureName(hit ? game::HitPicture : game::NearPicture))
+                .arg(game::rowAt(element.top())),
+            hit ? QStringLiteral("Pravi simbol na pravom mestu")
+                : QStringLiteral("Pravi simbol na drugom mestu"));
+        break;
+    }
+    case Kind::Template:
+        break;
+    }
 }
 
-void describePaletteSymbol(host::ImageElement &element, int symbol)
+// A number of markers of one colour; a row has at most six. In Serbian one takes the singular,
+// two to four the paucal, five and more the genitive plural.
+QString count(int markers, const char *one, const char *few, const char *many)
 {
-    const QString name = pictureName(symbol - 1);
-    describe(&element, QStringLiteral("Simbol %1: %2").arg(symbol).arg(name),
-        QStringLiteral("Stavlja %1 na sledece mesto u redu").arg(name));
+    const char *form = markers == 1 ? one : markers <= 4 ? few : many;
+    return QStringLiteral("%1 %2").arg(markers).arg(QLatin1String(form));
 }
 
-void describeGuessSymbol(host::ImageElement &element, int symbol, int row, int place)
+QString score(int hits, int nears)
 {
-    describe(&element,
-        QStringLiteral("%1, red %2, mesto %3").arg(pictureName(symbol - 1)).arg(row).arg(place),
-        QStringLiteral("Pokusaj; klik na poslednji postavljeni simbol ga vraca"));
+    QStringList parts;
+    if (hits > 0)
+        parts << count(hits, "crveni", "crvena", "crvenih");
+    if (nears > 0)
+        parts << count(nears, "beli", "bela", "belih");
+    return parts.isEmpty() ? QStringLiteral("nema znakova") : parts.join(QStringLiteral(", "));
 }
 
-void describeMarker(host::ImageElement &element, bool hit)
+// Tells the score of @p row in the description of each of its symbols.
+void describeScore(Form1 &window, int row)
 {
-    describe(&element, pictureName(hit ? game::HitPicture : game::NearPicture),
-        hit ? QStringLiteral("Pravi simbol na pravom mestu")
-            : QStringLiteral("Pravi simbol na drugom mestu"));
+    int hits = 0;
+    int nears = 0;
+    for (const qint16 index : window.Znak.indices()) {
+        const host::ImageElement &element = window.Znak[index];
+        if (kindOf(index) == Kind::Marker && game::rowAt(element.top()) == row)
+            ++(pictureOf(window, element) == game::HitPicture ? hits : nears);
+    }
+    const QString text = score(hits, nears);
+    for (const qint16 index : window.Znak.indices())
+        if (kindOf(index) == Kind::Guess && game::guessRow(index) == row)
+            window.Znak[index].setAccessibleDescription(text);
+}
+
+// The top band left to right, then the palette, then the rows top to bottom, each row's symbols
+// before its markers. The window leaves out whatever is hidden.
+QList<QWidget *> readingOrder(const Form1 &window)
+{
+    QList<QWidget *> order {window.Command1, window.Command3, window.Text1, window.Command4,
+        window.Command5, window.Text2, window.Command6, window.Command2, window.Label4};
+    // Sorted by row (the palette is row 0), then symbols before markers, then index.
+    std::vector<std::tuple<int, bool, qint16>> board;
+    for (const qint16 index : window.Znak.indices()) {
+        switch (kindOf(index)) {
+        case Kind::Palette:
+            board.emplace_back(0, false, index);
+            break;
+        case Kind::Guess:
+            board.emplace_back(game::guessRow(index), false, index);
+            break;
+        case Kind::Marker:
+            board.emplace_back(game::rowAt(window.Znak[index].top()), true, index);
+            break;
+        case Kind::Template:
+            break;
+        }
+    }
+    std::sort(board.begin(), board.end());
+    for (const auto &[row, marker, index] : board)
+        order.append(&window.Znak[index]);
+    return order;
+}
+
+} // namespace
+
+void attach(Form1 &window)
+{
+    host::installAccessibleInterfaces();
+    host::setReadingOrder(&window, [&window] { return readingOrder(window); });
+    describeControls(window);
+
+    QObject::connect(&window.Znak, &host::ImageArray::shown, &window,
+        [&window](qint16 index) { describeElement(window, index); });
+    // The row counter moves on once a row has been scored, with all its markers laid.
+    QObject::connect(window.Label1, &host::Label::changed, &window, [&window] {
+        const double row = host::toNumber(window.Label1->caption());
+        if (row > 1)
+            describeScore(window, static_cast<int>(row) - 1);
+    });
+    QObject::connect(window.Label4, &host::Label::shown, &window, [&window] {
+        window.Label4->setAccessibleName(
+            QStringLiteral("Resenje: ") + window.Label4->caption().trimmed());
+    });
 }
 
 } // namespace accessibility

@@ -3,23 +3,14 @@
 
 class Form1;
 
-namespace host {
-class ImageElement;
-}
-
-/// What a screen reader says of the window's controls and board pictures, in the program's own
-/// language. Nothing here changes what is drawn.
+/// What a screen reader says of the window, in the program's own language: the names of the
+/// controls and pictures, the order it reads them in, and the score of each scored row. It
+/// watches the window from outside the handlers and changes nothing that is drawn.
 namespace accessibility {
 
-/// Names the buttons, the setting boxes and the solution label.
-void describeControls(Form1 &window);
-/// Names stored picture @p picture: a symbol (0 to 7) or a marker (8, 9).
-void describePicture(host::ImageElement &element, int picture);
-/// Names palette symbol @p symbol.
-void describePaletteSymbol(host::ImageElement &element, int symbol);
-/// Names the guess symbol @p symbol placed at @p place of @p row.
-void describeGuessSymbol(host::ImageElement &element, int symbol, int row, int place);
-/// Names a hit marker or a near marker.
-void describeMarker(host::ImageElement &element, bool hit);
+/// Names the window's controls and stored pictures, and from then on names each board picture
+/// when it is shown, tells each scored row's score, and reads the solution when it is shown.
+/// Call it once the controls exist, before the window deals its first game.
+void attach(Form1 &window);
 
 } // namespace accessibility

@@ -76,7 +76,7 @@ Form1::Form1(std::unique_ptr<host::RandomSource> random, QWidget *parent)
     createLabels();
     connectEvents();
     followTheBoard();
-    accessibility::describeControls(*this);
+    accessibility::attach(*this);
     Command1->setFocus();
 
     host::raise("Form_Load", [this] { Form_Load(); });
@@ -148,7 +148,6 @@ void Form1::createPictures()
         picture.setLeft(static_cast<float>(240 + (i % 5) * 720));
         picture.setTop(i < 5 ? 1200.0f : 1920.0f);
         picture.setPicture(host::readBitmap(QStringLiteral(":/pictures/slika%1.bmp").arg(i)));
-        accessibility::describePicture(picture, i);
     }
 
     host::ImageElement &original = Znak.addStored(game::TemplateIndex);
@@ -204,7 +203,6 @@ void Form1::showPaletteSymbol(double symbol)
     element.setLeft(static_cast<float>(game::columnLeft(symbol)));
     element.setPicture(Slika[toIndex(game::symbolPicture(static_cast<int>(symbol)))].picture());
     element.setVisible(true);
-    accessibility::describePaletteSymbol(element, static_cast<int>(symbol));
 }
 
 void Form1::Command1_Click()
@@ -271,8 +269,6 @@ void Form1::placeSymbol(qint16 clicked)
     symbol.setTop(static_cast<float>(game::rowTop(read(Label1))));
     symbol.setLeft(static_cast<float>(game::columnLeft(read(Label2))));
     symbol.setVisible(true);
-    accessibility::describeGuessSymbol(
-        symbol, clicked, static_cast<int>(read(Label1)), static_cast<int>(read(Label2)));
 
     // The place counter still names the place just filled: the row is full when it is the last.
     if (Text2->text() == Label2->caption())
@@ -297,7 +293,6 @@ void Form1::layMarker(game::Marker marker, int k)
     element.setTop(static_cast<float>(game::rowTop(read(Label1))));
     element.setLeft(static_cast<float>(game::markerLeft(read(Text2), k)));
     element.setVisible(true);
-    accessibility::describeMarker(element, marker == game::Marker::Hit);
 }
 
 void Form1::takeBack(qint16 clicked)

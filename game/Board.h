@@ -42,10 +42,26 @@ constexpr double guessIndex(double row, double place)
     return row * 10 + place;
 }
 
+/// The row and the place of the guess symbol with index @p index.
+constexpr int guessRow(int index)
+{
+    return index / 10;
+}
+constexpr int guessPlace(int index)
+{
+    return index % 10;
+}
+
 /// Top of @p row of guesses.
 constexpr double rowTop(double row)
 {
     return row * Pitch + BoardTop;
+}
+
+/// The row of guesses whose Top is @p top.
+constexpr int rowAt(double top)
+{
+    return static_cast<int>((top - BoardTop) / Pitch);
 }
 
 /// Left of palette symbol @p column, and of place @p column of every row.

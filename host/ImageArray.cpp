@@ -29,6 +29,7 @@ ImageElement &ImageArray::add(qint16 index)
         if (m_onDoubleClick)
             raise(m_doubleClickName, [&] { m_onDoubleClick(i); });
     });
+    connect(element, &ImageElement::shown, this, &ImageArray::shown);
     m_elements.emplace(index, element);
     return *element;
 }

@@ -45,6 +45,8 @@ Q_SIGNALS:
     /// An element was created at run time or removed.
     void created(qint16 index);
     void removed(qint16 index);
+    /// An element was shown, with its picture and in its place.
+    void shown(qint16 index);
 
 private:
     ImageElement &add(qint16 index);

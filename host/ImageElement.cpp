@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/ImageElement.h"
+#include "host/Accessible.h"
 #include "host/ClientArea.h"
 
 #include <QMouseEvent>
@@ -38,6 +39,20 @@ void ImageElement::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
     setPixmap(picture);
+}
+
+void ImageElement::setVisible(bool visible)
+{
+    const bool wasShown = !isHidden();
+    QLabel::setVisible(visible);
+    if (!wasShown && visible)
+        Q_EMIT shown(m_index);
+    announceVisibility(this, wasShown);
+}
+
+void ImageElement::press()
+{
+    deliver(&ImageElement::clicked);
 }
 
 void ImageElement::mousePressEvent(QMouseEvent *event)

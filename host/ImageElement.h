@@ -9,7 +9,7 @@ namespace host {
 class ClientArea;
 
 /// One element of an image control array: a picture placed in twips, which reports clicks and
-/// double clicks with its index.
+/// double clicks with its index. Assistive technology may press it, which is a click.
 class ImageElement : public QLabel
 {
     Q_OBJECT
@@ -36,12 +36,23 @@ public:
     QPixmap picture() const { return m_picture; }
     void setPicture(const QPixmap &picture);
 
+    /// Shows or hides the element; assistive technology is told when it comes or goes.
+    void setVisible(bool visible) override;
+
+    /// Whether assistive technology offers a press of the element.
+    bool pressable() const { return m_pressable; }
+    void setPressable(bool pressable) { m_pressable = pressable; }
+    /// Clicks the element as the mouse does: the same click event, with the element's index.
+    void press();
+
     /// Whether the element is delivering one of its own events right now.
     bool isDelivering() const { return m_delivering; }
 
 Q_SIGNALS:
     void clicked(qint16 index);
     void doubleClicked(qint16 index);
+    /// The element has been shown, with its picture and in its place.
+    void shown(qint16 index);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -61,6 +72,7 @@ private:
     QPixmap m_picture;
     bool m_pressed = false;
     bool m_delivering = false;
+    bool m_pressable = false;
 };
 
 } // namespace host

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/Label.h"
+#include "host/Accessible.h"
 
 namespace host {
 
@@ -14,11 +15,21 @@ void Label::write(const QString &caption)
     // handler that wrote the caption.
     if (m_onChange)
         m_onChange();
+    Q_EMIT changed();
 }
 
 void Label::setChangeHandler(std::function<void()> handler)
 {
     m_onChange = std::move(handler);
+}
+
+void Label::setVisible(bool visible)
+{
+    const bool wasShown = !isHidden();
+    QLabel::setVisible(visible);
+    if (!wasShown && visible)
+        Q_EMIT shown();
+    announceVisibility(this, wasShown);
 }
 
 } // namespace host

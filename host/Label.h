@@ -7,7 +7,8 @@
 
 namespace host {
 
-/// A label whose caption raises a change event inside the write that changes it.
+/// A label whose caption raises a change event inside the write that changes it. Assistive
+/// technology is told when it is shown or hidden.
 class Label : public QLabel
 {
     Q_OBJECT
@@ -21,6 +22,15 @@ public:
     void write(const QString &caption);
     /// The handler raised by every change of the caption.
     void setChangeHandler(std::function<void()> handler);
+
+    /// Shows or hides the label; assistive technology is told when it comes or goes.
+    void setVisible(bool visible) override;
+
+Q_SIGNALS:
+    /// The caption has changed and its change event has run.
+    void changed();
+    /// The label has been shown.
+    void shown();
 
 private:
     // Every write goes through write(), so that no change escapes the change event.

@@ -42,8 +42,8 @@ private Q_SLOTS:
         QVERIFY(marker.isVisible());
         QCOMPARE(marker.geometry(), host::twipsRect(4200, 1600, 495, 495));
         QCOMPARE(form().Znak[14].geometry(), host::twipsRect(1920, 1600, 495, 495));
-        QCOMPARE(form().Znak[301].accessibleName(), QString("crveni znak"));
-        QCOMPARE(form().Znak[303].accessibleName(), QString("beli znak"));
+        QCOMPARE(form().Znak[301].accessibleName(), QString("crveni znak, red 1"));
+        QCOMPARE(form().Znak[303].accessibleName(), QString("beli znak, red 1"));
         QCOMPARE(form().Znak[14].accessibleName(), QString("zvono, red 1, mesto 4"));
 
         // A placed symbol goes back with a click on it; an earlier one stays.
