@@ -416,14 +416,15 @@ std::string iconSvg()
                       "viewBox=\"0 0 256 256\">\n"
                       "  <title>Vorn</title>\n";
     for (const Part &part : drawing(designUnits)) {
-        svg += "  <g id=\"" + std::string(part.name) + "\">\n";
+        svg.append("  <g id=\"").append(part.name).append("\">\n");
         for (const Shape &shape : part.shapes) {
-            svg += "    <polygon points=\"";
-            for (std::size_t i = 0; i < shape.corners.size(); ++i) {
-                svg += (i ? " " : "") + std::to_string(shape.corners[i].x) + ","
-                    + std::to_string(shape.corners[i].y);
+            svg.append("    <polygon points=\"");
+            for (const Point corner : shape.corners) {
+                if (svg.back() != '"')
+                    svg.push_back(' ');
+                svg.append(std::to_string(corner.x)).append(",").append(std::to_string(corner.y));
             }
-            svg += "\" fill=\"" + hex(shape.colour) + "\"/>\n";
+            svg.append("\" fill=\"").append(hex(shape.colour)).append("\"/>\n");
         }
         svg += "  </g>\n";
     }
