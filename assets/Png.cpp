@@ -217,7 +217,10 @@ Bytes filterRows(int size, const Bytes &rows)
     Bytes out;
     for (int y = 0; y < size; ++y) {
         const auto at = [&](int row, int x) {
-            return row < 0 || x < 0 ? 0 : rows[static_cast<std::size_t>(row * stride + x)];
+            return row < 0 || x < 0
+                ? 0
+                : rows[static_cast<std::size_t>(row) * static_cast<std::size_t>(stride)
+                    + static_cast<std::size_t>(x)];
         };
         Bytes best;
         long bestCost = -1;

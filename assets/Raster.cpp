@@ -15,7 +15,7 @@ constexpr int fullCoverage = samples * samples;
 
 // Positions are scaled so that the centres of the sample points are whole numbers too: a pixel is
 // 2 * samples steps.
-constexpr std::int64_t pixel = 2 * samples;
+constexpr std::int64_t pixel = std::int64_t {2} * samples;
 
 struct Edge
 {
@@ -136,7 +136,9 @@ std::vector<Rgba> rasterize(std::span<const Shape> shapes, int size)
             for (int px = 0; px < size; ++px) {
                 const int cover = coverage(edges, px, py);
                 if (cover > 0)
-                    over(canvas[static_cast<std::size_t>(py * size + px)], shape.colour, cover);
+                    over(canvas[static_cast<std::size_t>(py) * static_cast<std::size_t>(size)
+                             + static_cast<std::size_t>(px)],
+                        shape.colour, cover);
             }
         }
     }
