@@ -4,10 +4,14 @@
 //
 //     drawpictures OUTDIR
 //
-// slika0.bmp ... slika9.bmp are the 50 x 46 tiles the board shows, vorn.ico is the window icon and
-// vorn-64.png the same icon doubled for desktop icon themes. The output is the same byte for byte
-// on every run, so the committed files can be checked against this source. To change a picture,
-// edit its grid and run the program again.
+// slika0.bmp ... slika9.bmp are the 50 x 46 tiles the board shows; vorn.ico is the window icon,
+// and vorn-16.png ... vorn-256.png and vorn.svg the icons of the desktop's icon theme, all drawn
+// in Icon.cpp. The output is the same byte for byte on every run, so the committed files can be
+// checked against the sources. To change a picture, edit its grid or shapes and run the program
+// again.
+
+#include "Bytes.h"
+#include "Icon.h"
 
 #include <algorithm>
 #include <array>
@@ -25,15 +29,9 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using pictures::Bytes;
+using pictures::Rgb;
 using Grid = std::span<const std::string_view>;
-
-struct Rgb
-{
-    std::uint8_t r = 0;
-    std::uint8_t g = 0;
-    std::uint8_t b = 0;
-};
 
 constexpr Rgb black {0, 0, 0};
 constexpr Rgb grey {128, 128, 128};
@@ -457,125 +455,12 @@ Image drawTile(const Motif &motif)
 }
 
 // ---------------------------------------------------------------------------------------------
-// The icon: a prism splitting a beam of light. One character is one pixel; '.' is transparent.
-//   k black  n navy  t teal  c cyan  w white  r red  y yellow  l lime  b blue  m magenta
-
-constexpr std::string_view prism[] = {
-    ".............................rrr",
-    "...............kn............rrr",
-    "...............kn............rrr",
-    "..............kttn..........rrrr",
-    "..............kttn.........rrrrr",
-    ".............kttttn........rrrry",
-    ".............kttttn.......rrrryy",
-    "............kwtttttn.....rrrryyy",
-    "............kwtttttn....rrrryyyy",
-    "...........kcwttttttn..rrryyyyyy",
-    "...........kcwttttttn.rrryyyyyyl",
-    "..........kccwwttttttnrryyyyylll",
-    "..........kcwwtttttttnyyyyllllll",
-    ".........kccwwttttttttnyllllllll",
-    "ccccccccckccwwttttttttnlllllllll",
-    "wwwwwwwwkcccwwtttttttttnlllllllb",
-    "wwwwwwwwkcccwwtttttttttnbbbbbbbb",
-    "ccccccckcccwwtttttttttttnbbbbbbb",
-    ".......kcccwwtttttttttttnmmbbbbb",
-    "......kccccwwttttttttttttnmmmmbb",
-    "......kccccwwttttttttttttnmmmmmm",
-    ".....kcccccwwtttttttttttttnmmmmm",
-    ".....kccccwwttttttttttttttnmbmbm",
-    "....kcccccwwtttttttttttttttnmbmb",
-    "....kcccccwwtttttttttttttttnbmbm",
-    "...kccccccwwttttttttttttttttnbmb",
-    "...kccccccwwttttttttttttttttn.m.",
-    "..kccccccwwttttttttttttttttttn.m",
-    "..kccccccwwttttttttttttttttttnb.",
-    ".kcccccccwwtttttttttttttttttttnb",
-    ".kkkkkkkkkkkkkkkkkkkkkkkkkkkkkk.",
-    "...............................m",
-};
-
-constexpr int iconSize = 32;
-static_assert(std::size(prism) == iconSize
-    && std::ranges::all_of(prism, [](std::string_view row) { return row.size() == iconSize; }));
-
-struct PaletteEntry
-{
-    char cell;
-    Rgb colour;
-};
-
-// The standard sixteen colours of 4-bit icons, in the usual VGA order. The capitals
-// (maroon, green, olive, purple) and s, g (silver, grey) are free for the grid to use.
-constexpr std::array<PaletteEntry, 16> iconPalette = {{
-    {'k', {0, 0, 0}},
-    {'M', {128, 0, 0}},
-    {'G', {0, 128, 0}},
-    {'O', {128, 128, 0}},
-    {'n', {0, 0, 128}},
-    {'P', {128, 0, 128}},
-    {'t', {0, 128, 128}},
-    {'s', {192, 192, 192}},
-    {'g', {128, 128, 128}},
-    {'r', {255, 0, 0}},
-    {'l', {0, 255, 0}},
-    {'y', {255, 255, 0}},
-    {'b', {0, 0, 255}},
-    {'m', {255, 0, 255}},
-    {'c', {0, 255, 255}},
-    {'w', {255, 255, 255}},
-}};
-
-// The palette index of an icon pixel, or nothing where the icon is transparent.
-std::optional<std::uint8_t> iconIndex(int x, int y)
-{
-    const char cell = prism[y][static_cast<std::size_t>(x)];
-    if (cell == '.')
-        return std::nullopt;
-    for (std::size_t i = 0; i < iconPalette.size(); ++i)
-        if (iconPalette[i].cell == cell)
-            return static_cast<std::uint8_t>(i);
-    throw std::logic_error(std::string("unknown colour '") + cell + "' in the icon grid");
-}
-
-// ---------------------------------------------------------------------------------------------
-// File formats, all little-endian except PNG
-
-void put16(Bytes &out, std::uint32_t value)
-{
-    out.push_back(static_cast<std::uint8_t>(value));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void put32(Bytes &out, std::uint32_t value)
-{
-    put16(out, value & 0xffff);
-    put16(out, value >> 16);
-}
-
-void put32BigEndian(Bytes &out, std::uint32_t value)
-{
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out.push_back(static_cast<std::uint8_t>(value >> shift));
-}
-
-void putInfoHeader(Bytes &out, int width, int height, int bitCount, std::uint32_t imageSize)
-{
-    put32(out, 40);
-    put32(out, static_cast<std::uint32_t>(width));
-    put32(out, static_cast<std::uint32_t>(height));
-    put16(out, 1); // planes
-    put16(out, static_cast<std::uint32_t>(bitCount));
-    put32(out, 0); // BI_RGB
-    put32(out, imageSize);
-    put32(out, 0); // no resolution
-    put32(out, 0);
-    put32(out, 0); // colours used: all the bit count allows
-    put32(out, 0);
-}
+// The tile's file
 
 Bytes encodeBmp(const Image &image)
 {
+    using pictures::put32;
+    using pictures::putInfoHeader;
     const int rowBytes = (image.width * 3 + 3) / 4 * 4;
     const auto imageSize = static_cast<std::uint32_t>(rowBytes * image.height);
     Bytes out;
@@ -592,115 +477,6 @@ Bytes encodeBmp(const Image &image)
         }
         out.resize(out.size() + static_cast<std::size_t>(rowBytes - image.width * 3), 0);
     }
-    return out;
-}
-
-Bytes encodeIco()
-{
-    constexpr std::uint32_t pixelBytes = iconSize * iconSize / 2;
-    constexpr std::uint32_t maskBytes = iconSize * 4; // 32 bits a row, already a multiple of 4
-    constexpr std::uint32_t imageBytes = 40 + 16 * 4 + pixelBytes + maskBytes;
-    Bytes out;
-    put16(out, 0);
-    put16(out, 1); // an icon
-    put16(out, 1); // one image
-    out.insert(out.end(), {iconSize, iconSize, 16, 0});
-    put16(out, 1); // planes
-    put16(out, 4); // bits per pixel
-    put32(out, imageBytes);
-    put32(out, 22);
-    // The height counts the colour pixels and the mask together.
-    putInfoHeader(out, iconSize, 2 * iconSize, 4, pixelBytes + maskBytes);
-    for (const auto &entry : iconPalette)
-        out.insert(out.end(), {entry.colour.b, entry.colour.g, entry.colour.r, 0});
-    for (int y = iconSize - 1; y >= 0; --y) {
-        for (int x = 0; x < iconSize; x += 2) {
-            const auto high = iconIndex(x, y).value_or(0);
-            const auto low = iconIndex(x + 1, y).value_or(0);
-            out.push_back(static_cast<std::uint8_t>(high << 4 | low));
-        }
-    }
-    for (int y = iconSize - 1; y >= 0; --y) {
-        std::uint32_t bits = 0;
-        for (int x = 0; x < iconSize; ++x)
-            if (!iconIndex(x, y))
-                bits |= 0x80000000u >> x;
-        put32BigEndian(out, bits); // the leftmost pixel is the top bit of the first byte
-    }
-    return out;
-}
-
-std::uint32_t crc32(const std::uint8_t *data, std::size_t size)
-{
-    std::uint32_t crc = 0xffffffffu;
-    for (std::size_t i = 0; i < size; ++i) {
-        crc ^= data[i];
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-std::uint32_t adler32(const Bytes &data)
-{
-    std::uint32_t a = 1, b = 0;
-    for (const std::uint8_t byte : data) {
-        a = (a + byte) % 65521;
-        b = (b + a) % 65521;
-    }
-    return b << 16 | a;
-}
-
-void putChunk(Bytes &out, const char (&type)[5], const Bytes &data)
-{
-    put32BigEndian(out, static_cast<std::uint32_t>(data.size()));
-    const std::size_t start = out.size();
-    out.insert(out.end(), type, type + 4);
-    out.insert(out.end(), data.begin(), data.end());
-    put32BigEndian(out, crc32(out.data() + start, out.size() - start));
-}
-
-// A zlib stream of stored (uncompressed) deflate blocks.
-Bytes storeZlib(const Bytes &raw)
-{
-    Bytes out {0x78, 0x01};
-    std::size_t offset = 0;
-    do {
-        const std::size_t length = std::min<std::size_t>(raw.size() - offset, 65535);
-        const bool last = offset + length == raw.size();
-        out.push_back(last ? 1 : 0);
-        put16(out, static_cast<std::uint32_t>(length));
-        put16(out, static_cast<std::uint32_t>(~length & 0xffff));
-        out.insert(out.end(), raw.begin() + static_cast<std::ptrdiff_t>(offset),
-            raw.begin() + static_cast<std::ptrdiff_t>(offset + length));
-        offset += length;
-    } while (offset < raw.size());
-    put32BigEndian(out, adler32(raw));
-    return out;
-}
-
-// The icon with every pixel doubled, as an RGBA PNG.
-Bytes encodePng()
-{
-    constexpr int size = 2 * iconSize;
-    Bytes raw;
-    for (int y = 0; y < size; ++y) {
-        raw.push_back(0); // no filter
-        for (int x = 0; x < size; ++x) {
-            const auto index = iconIndex(x / 2, y / 2);
-            const Rgb colour = index ? iconPalette[*index].colour : Rgb {};
-            raw.insert(raw.end(),
-                {colour.r, colour.g, colour.b, index ? std::uint8_t {255} : std::uint8_t {0}});
-        }
-    }
-    Bytes header;
-    put32BigEndian(header, size);
-    put32BigEndian(header, size);
-    header.insert(header.end(), {8, 6, 0, 0, 0}); // 8 bits, RGBA, deflate, no filter, no interlace
-    Bytes out {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
-    putChunk(out, "IHDR", header);
-    putChunk(out, "IDAT", storeZlib(raw));
-    putChunk(out, "IEND", {});
     return out;
 }
 
@@ -733,8 +509,14 @@ int main(int argc, char **argv)
             if (!writeFile(folder / name, encodeBmp(drawTile(motifs[i]))))
                 return 1;
         }
-        if (!writeFile(folder / "vorn.ico", encodeIco())
-            || !writeFile(folder / "vorn-64.png", encodePng()))
+        if (!writeFile(folder / "vorn.ico", pictures::iconIco()))
+            return 1;
+        for (const int size : pictures::iconSizes)
+            if (!writeFile(
+                    folder / ("vorn-" + std::to_string(size) + ".png"), pictures::iconPng(size)))
+                return 1;
+        const std::string svg = pictures::iconSvg();
+        if (!writeFile(folder / "vorn.svg", Bytes(svg.begin(), svg.end())))
             return 1;
     } catch (const std::exception &error) {
         std::fprintf(stderr, "drawpictures: %s\n", error.what());

@@ -2,9 +2,10 @@
 # Installs the build into a fresh staging folder with DESTDIR and prefix /usr, as a distribution's
 # package build does, then checks that every installed file is in its place and well formed.
 #   cmake -DBUILD_DIR=<build> -DCONFIG=<config> -DSTAGE_DIR=<folder> -DRELEASE_VERSION=<x.y.z>
+#         -DBINDIR=<games folder under the prefix> -DICON_SIZES=<16;22;...>
 #         -P check-staged-install.cmake
 
-foreach(variable BUILD_DIR STAGE_DIR RELEASE_VERSION)
+foreach(variable BUILD_DIR STAGE_DIR RELEASE_VERSION BINDIR ICON_SIZES)
     if(NOT DEFINED ${variable})
         message(FATAL_ERROR "${variable} is not set")
     endif()
@@ -25,20 +26,24 @@ if(NOT result EQUAL 0)
 endif()
 
 set(root "${STAGE_DIR}/usr")
-function(expect_file path)
+# Reads the first bytes of an installed file as hex, or fails the check when it is missing.
+function(read_head path bytes out)
+    set(${out} "" PARENT_SCOPE)
     if(NOT EXISTS "${root}/${path}" OR IS_DIRECTORY "${root}/${path}")
         message(SEND_ERROR "missing: /usr/${path}")
+        return()
     endif()
+    file(READ "${root}/${path}" head LIMIT ${bytes} HEX)
+    set(${out} "${head}" PARENT_SCOPE)
 endfunction()
 
 # A PNG file starts with its signature and the IHDR chunk, whose first eight bytes are the
 # width and the height, big-endian.
 function(expect_png path size)
-    expect_file("${path}")
-    if(NOT EXISTS "${root}/${path}")
+    read_head("${path}" 24 header)
+    if(header STREQUAL "")
         return()
     endif()
-    file(READ "${root}/${path}" header LIMIT 24 HEX)
     string(SUBSTRING "${header}" 0 32 magic)
     if(NOT magic STREQUAL "89504e470d0a1a0a0000000d49484452")
         message(SEND_ERROR "/usr/${path} is not a PNG file")
@@ -53,13 +58,46 @@ function(expect_png path size)
     endif()
 endfunction()
 
-expect_file(bin/vorn)
-expect_file(share/applications/vorn.desktop)
-expect_png(share/icons/hicolor/32x32/apps/vorn.png 32)
-expect_png(share/icons/hicolor/64x64/apps/vorn.png 64)
+# Man pages and changelogs are gzipped with -n: no file name (flag 08) and no time in the header.
+function(expect_gzip path)
+    read_head("${path}" 8 header)
+    if(header STREQUAL "")
+        return()
+    endif()
+    if(NOT header STREQUAL "1f8b080000000000")
+        message(SEND_ERROR "/usr/${path} is not gzipped without a name and a time: ${header}")
+    endif()
+endfunction()
+
+# The game sits in the games folder, and the desktop entry starts it from there.
+read_head("${BINDIR}/vorn" 4 elf)
+set(entry share/applications/vorn.desktop)
+read_head("${entry}" 1 ignored)
+if(EXISTS "${root}/${entry}")
+    file(STRINGS "${root}/${entry}" exec REGEX "^Exec=")
+    if(NOT exec STREQUAL "Exec=/usr/${BINDIR}/vorn")
+        message(SEND_ERROR "/usr/${entry} starts \"${exec}\", not /usr/${BINDIR}/vorn")
+    endif()
+endif()
+
+foreach(size IN LISTS ICON_SIZES)
+    expect_png("share/icons/hicolor/${size}x${size}/apps/vorn.png" ${size})
+endforeach()
+read_head(share/icons/hicolor/scalable/apps/vorn.svg 256 svg)
+string(HEX "<svg" svg_tag)
+if(NOT svg STREQUAL "" AND NOT svg MATCHES "${svg_tag}")
+    message(SEND_ERROR "share/icons/hicolor/scalable/apps/vorn.svg is not an SVG picture")
+endif()
+
+expect_gzip(share/man/man6/vorn.6.gz)
+read_head(share/doc/vorn/copyright 80 copyright)
+string(HEX "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" dep5)
+if(NOT copyright STREQUAL "" AND NOT copyright MATCHES "^${dep5}")
+    message(SEND_ERROR "/usr/share/doc/vorn/copyright is not in the machine-readable format")
+endif()
 
 set(metainfo share/metainfo/io.vorn.vorn.metainfo.xml)
-expect_file("${metainfo}")
+read_head("${metainfo}" 1 ignored)
 if(EXISTS "${root}/${metainfo}")
     file(READ "${root}/${metainfo}" text)
     string(FIND "${text}" "<release version=\"${RELEASE_VERSION}\"" position)

@@ -6,6 +6,8 @@
 #include "app/Form1.h"
 #include "host/Twips.h"
 
+#include <QIcon>
+#include <QImage>
 #include <QPushButton>
 #include <QSet>
 #include <QTest>
@@ -56,7 +58,11 @@ private Q_SLOTS:
         QCOMPARE(m_form->windowTitle(), QString("Vorn"));
         QCOMPARE(m_form->size(), QSize(432, 509));
         QCOMPARE(m_form->minimumSize(), QSize(432, 509));
-        QVERIFY(!m_form->windowIcon().isNull());
+        // The icon's pixels, not just its name: an icon whose file is missing draws nothing.
+        const QImage icon = m_form->windowIcon().pixmap(QSize(32, 32)).toImage();
+        QCOMPARE(icon.size(), QSize(32, 32));
+        QCOMPARE(qAlpha(icon.pixel(0, 0)), 0); // clear beside the prism
+        QCOMPARE(icon.pixel(15, 1), qRgb(0, 0, 0)); // the black tip of the prism
         QCOMPARE(m_form->font().pointSizeF(), 8.25);
         QCOMPARE(m_random->seedings, 1);
     }

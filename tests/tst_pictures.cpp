@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The committed pictures are exactly what drawpictures draws, and they are files the game and
-// the desktop can read: 24-bit tiles on one raised frame, a 16-colour icon and a 64 x 64 PNG.
+// the desktop can read: 24-bit tiles on one raised frame, a 16-colour window icon, and the icon
+// theme's PNG icons at every size it ships and its scalable icon.
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -23,12 +26,29 @@ QString slika(int index)
     return QStringLiteral("slika%1.bmp").arg(index);
 }
 
+// The sizes of the PNG icons that the package installs.
+QList<int> iconSizes()
+{
+    QList<int> sizes;
+    for (const QString &size : QStringLiteral(VORN_ICON_SIZES).split(QLatin1Char(',')))
+        sizes << size.toInt();
+    return sizes;
+}
+
+QString iconFile(int size)
+{
+    return QStringLiteral("vorn-%1.png").arg(size);
+}
+
 QStringList allFiles()
 {
     QStringList names;
     for (int i = 0; i < 10; ++i)
         names << slika(i);
-    return names << QStringLiteral("vorn.ico") << QStringLiteral("vorn-64.png");
+    names << QStringLiteral("vorn.ico") << QStringLiteral("vorn.svg");
+    for (const int size : iconSizes())
+        names << iconFile(size);
+    return names;
 }
 
 QByteArray committed(const QString &name)
@@ -74,12 +94,15 @@ private Q_SLOTS:
         QVERIFY(run.waitForFinished());
         QCOMPARE(run.exitStatus(), QProcess::NormalExit);
         QCOMPARE(run.exitCode(), 0);
-        for (const QString &name : allFiles()) {
+        const QStringList expected = allFiles();
+        const QStringList written = QDir(out.path()).entryList(QDir::Files);
+        QCOMPARE(written.size(), expected.size());
+        for (const QString &name : expected) {
             QFile drawn(out.filePath(name));
             QVERIFY2(drawn.open(QIODevice::ReadOnly), qPrintable(name + " was not drawn"));
-            const QByteArray expected = committed(name);
-            QVERIFY2(!expected.isEmpty(), qPrintable(name + " is not committed"));
-            QVERIFY2(drawn.readAll() == expected, qPrintable(name + " differs from its source"));
+            const QByteArray bytes = committed(name);
+            QVERIFY2(!bytes.isEmpty(), qPrintable(name + " is not committed"));
+            QVERIFY2(drawn.readAll() == bytes, qPrintable(name + " differs from its source"));
         }
     }
 
@@ -241,23 +264,84 @@ private Q_SLOTS:
         QVERIFY2(clear > 300 && clear < 390, qPrintable(QString::number(clear)));
     }
 
-    void desktopIconDoublesWindowIcon()
+    void themeIcon_data()
     {
-        const QImage png = QImage::fromData(committed(QStringLiteral("vorn-64.png")), "PNG");
-        const QImage ico = QImage::fromData(committed(QStringLiteral("vorn.ico")), "ICO")
+        QTest::addColumn<int>("size");
+        for (const int size : iconSizes())
+            QTest::newRow(qPrintable(iconFile(size))) << size;
+    }
+
+    // Each size is drawn for itself: the small ones as pixel grids with hard edges, the large
+    // ones from the vector drawing with smooth edges, none of them a smaller one enlarged.
+    void themeIcon()
+    {
+        QFETCH(int, size);
+        const QImage png = QImage::fromData(committed(iconFile(size)), "PNG")
                                .convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(png.size(), QSize(64, 64));
-        QVERIFY(png.hasAlphaChannel());
-        const QImage argb = png.convertToFormat(QImage::Format_ARGB32);
-        for (int y = 0; y < 64; ++y) {
-            for (int x = 0; x < 64; ++x) {
-                const QRgb small = ico.pixel(x / 2, y / 2);
-                const QRgb large = argb.pixel(x, y);
-                QCOMPARE(qAlpha(large), qAlpha(small));
-                if (qAlpha(small) != 0)
-                    QCOMPARE(large, small);
+        QCOMPARE(png.size(), QSize(size, size));
+        int clear = 0, partly = 0;
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                const int alpha = qAlpha(png.pixel(x, y));
+                clear += alpha == 0;
+                partly += alpha > 0 && alpha < 255;
             }
         }
+        // About a third of the square stays clear around the prism, as on the window icon.
+        QVERIFY2(
+            clear > size * size / 5 && clear < size * size / 2, qPrintable(QString::number(clear)));
+        QCOMPARE(qAlpha(png.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(png.pixel(0, size - 1)), 0);
+        if (size <= 32)
+            QCOMPARE(partly, 0);
+        else
+            QVERIFY2(partly > size, qPrintable(QString::number(partly)));
+        bool doubled = size % 2 == 0;
+        for (int y = 0; doubled && y < size; y += 2)
+            for (int x = 0; doubled && x < size; x += 2)
+                doubled = png.pixel(x, y) == png.pixel(x + 1, y)
+                    && png.pixel(x, y) == png.pixel(x, y + 1)
+                    && png.pixel(x, y) == png.pixel(x + 1, y + 1);
+        QVERIFY2(!doubled, "the icon is a smaller one with every pixel doubled");
+    }
+
+    void themeIconAt32IsTheWindowIcon()
+    {
+        const QImage png = QImage::fromData(committed(iconFile(32)), "PNG")
+                               .convertToFormat(QImage::Format_ARGB32);
+        const QImage ico = QImage::fromData(committed(QStringLiteral("vorn.ico")), "ICO")
+                               .convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(png.size(), ico.size());
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                QCOMPARE(qAlpha(png.pixel(x, y)), qAlpha(ico.pixel(x, y)));
+                if (qAlpha(ico.pixel(x, y)) != 0)
+                    QCOMPARE(png.pixel(x, y), ico.pixel(x, y));
+            }
+        }
+    }
+
+    // The scalable icon is the prism, the beam and the fan as filled polygons on a square.
+    void scalableIcon()
+    {
+        QXmlStreamReader svg(committed(QStringLiteral("vorn.svg")));
+        QStringList groups;
+        int polygons = 0;
+        while (!svg.atEnd()) {
+            if (svg.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (svg.name() == QLatin1String("svg"))
+                QCOMPARE(svg.attributes().value("viewBox").toString(), QString("0 0 256 256"));
+            if (svg.name() == QLatin1String("g"))
+                groups << svg.attributes().value("id").toString();
+            if (svg.name() == QLatin1String("polygon")) {
+                ++polygons;
+                QVERIFY(svg.attributes().value("fill").startsWith(QLatin1Char('#')));
+            }
+        }
+        QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+        QCOMPARE(groups, QStringList({"fan", "beam", "prism"}));
+        QVERIFY(polygons >= 10);
     }
 };
 

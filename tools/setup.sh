@@ -9,11 +9,12 @@ set -eu
 mode=${1:-run}
 cd "$(dirname "$0")/.."
 
-# What building and running needs; the tests also validate the desktop files.
+# What building and running needs; the tests also validate the desktop files and the manual
+# page, and build the Debian package and check it with lintian.
 packages="cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core"
 case "$mode" in
 run) ;;
-test) packages="$packages desktop-file-utils appstream clang-format clang-tidy" ;;
+test) packages="$packages desktop-file-utils appstream groff-base dpkg-dev lintian clang-format clang-tidy" ;;
 *)
     echo "usage: sh tools/setup.sh run|test" >&2
     exit 2
