@@ -2,12 +2,10 @@
 #include "app/Application.h"
 
 #include <QApplication>
-#include <QIcon>
 
 void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Vorn"));
     QApplication::setApplicationVersion(QStringLiteral(VORN_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("vorn"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/vorn.ico")));
 }

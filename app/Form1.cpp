@@ -62,7 +62,10 @@ Form1::Form1(std::unique_ptr<host::RandomSource> random, QWidget *parent)
     : QWidget(parent), m_random(std::move(random)), m_client(host::ClientArea::of(this))
 {
     setWindowTitle(QStringLiteral("Vorn"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/vorn.ico")));
+    // The icon theme's pictures of the icon rather than the ICO, which would need an image
+    // format plugin; each is drawn for its size.
+    setWindowIcon(host::readIcon({QStringLiteral(":/pictures/vorn-16.png"),
+        QStringLiteral(":/pictures/vorn-32.png"), QStringLiteral(":/pictures/vorn-48.png")}));
     setFont(host::sansSerif(8.25));
     // The stored client size is the least: a larger window shows rows below the tenth.
     const QSize client(host::toPixels(6480), host::toPixels(7635));

@@ -5,11 +5,28 @@
 
 namespace host {
 
+namespace {
+
+QImage read(const QString &path, const char *format)
+{
+    QImageReader reader(path, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+} // namespace
+
 QPixmap readBitmap(const QString &path)
 {
-    QImageReader reader(path, "bmp");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    return QPixmap::fromImage(read(path, "bmp"));
+}
+
+QIcon readIcon(const QStringList &paths)
+{
+    QIcon icon;
+    for (const QString &path : paths)
+        icon.addPixmap(QPixmap::fromImage(read(path, "png")));
+    return icon;
 }
 
 } // namespace host
