@@ -18,19 +18,8 @@ elapsed() { echo "$(($(date +%s) - $1)) s"; }
 packages="cmake ninja-build perl xz-utils qt6-base-dev qt6-base-dev-tools
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 nsis icoutils xvfb xdotool"
-missing=""
-for package in $packages; do
-    dpkg-query -W -f='${Status}\n' "$package" 2>/dev/null | grep -q '^install ok installed$' \
-        || missing="$missing $package"
-done
-if [ -n "$missing" ]; then
-    echo "Installing:$missing"
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update
-    # shellcheck disable=SC2086
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
-fi
+# shellcheck disable=SC2086
+sh tools/install-packages.sh $packages
 
 step=$(date +%s)
 qt=$(sh tools/windows/qt.sh)
