@@ -23,6 +23,7 @@ echo "$headers" | grep -Eq '^Subsystem[[:space:]]+00000002' || fail "not a Windo
 system_dlls=" advapi32 authz comctl32 comdlg32 d2d1 d3d11 d3d12 d3d9 dwmapi dwrite dxgi gdi32 imm32
     kernel32 mpr msvcrt netapi32 ole32 oleaut32 rpcrt4 setupapi shcore shell32 shlwapi user32
     userenv uxtheme version winmm winspool.drv ws2_32 wtsapi32 "
+system_dlls=" $(echo $system_dlls) "
 imports=$(echo "$headers" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr -d '\r' | tr 'A-Z' 'a-z')
 [ -n "$imports" ] || fail "no imported DLLs found"
 for dll in $imports; do
@@ -42,14 +43,14 @@ resources=$(wrestool -l "$exe")
 echo "$resources" | grep -q -- '--type=14 --name=.IDI_ICON1.' || fail "no application icon IDI_ICON1"
 echo "$resources" | grep -q -- '--type=16 ' || fail "no version resource"
 # The version resource holds its strings as UTF-16.
-version=$(wrestool -x --type=16 "$exe" | tr -d '\000')
+version=$(wrestool -x --raw --type=16 "$exe" | tr -d '\000')
 for expected in "ProductName.*Vorn" "InternalName.*Vorn" "FileVersion.*1\.00" "ProductVersion.*1\.00"; do
     echo "$version" | grep -aq "$expected" || fail "the version resource lacks $expected"
 done
 
 # The fixed part after its signature FEEF04BD: structure version 1.0, then file and product
 # version 1.0.0.0 as two little-endian double words each (0x00010000, 0).
-fixed=$(wrestool -x --type=16 "$exe" | od -An -v -tx1 | tr -d ' \n')
+fixed=$(wrestool -x --raw --type=16 "$exe" | od -An -v -tx1 | tr -d ' \n')
 one=00000100
 zero=00000000
 case "$fixed" in

@@ -31,8 +31,12 @@ fail() {
 key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Vorn'
 # One value of the installed-programs entry, or nothing when it is not there.
 entry() { run reg query "$1\\$key" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z]* *//p"; }
-# What is in the wine prefix's C: drive, except the temporary folders.
-drive_c() { (cd "$prefix/drive_c" && find . ! -path '*/Temp/*' ! -path '*/temp/*' | sort); }
+# What is in the wine prefix's C: drive, except the temporary folders and the user's programs
+# folder, which Windows keeps once it is there.
+drive_c() {
+    (cd "$prefix/drive_c" && find . ! -path '*/Temp/*' ! -path '*/temp/*' \
+        ! -path './users/*/AppData/Local/Programs' | sort)
+}
 
 # Wait up to a minute for a condition that a program running on its own brings about.
 wait_for() {

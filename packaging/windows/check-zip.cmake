@@ -3,6 +3,7 @@
 # look at), the licence, the README and the licence notices, and nothing else.
 #
 #   cmake -DZIP=<zip> -DSTAGE=<staging folder> -DWORK=<scratch folder> -P check-zip.cmake
+cmake_minimum_required(VERSION 3.25)
 
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")

@@ -39,7 +39,8 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     flock "$WINEPREFIX.lock" sh -c '[ -f "$WINEPREFIX/system.reg" ] || { wineboot -i && wineserver -w; } >/dev/null 2>&1'
 fi
 printf '%s\n' "$display" >"$display_file"
-wineserver -p60 2>/dev/null || true # exits 2 when a server is running already
+# Not holding the caller's output open: ctest waits for that to close. Exits 2 when a server runs.
+wineserver -p60 </dev/null >/dev/null 2>&1 || true
 
 for variable in $(env | sed -n 's/^\(QT_[A-Za-z0-9_]*\)=.*/\1/p'); do
     eval "export WINE$variable=\"\${$variable}\""
