@@ -94,8 +94,8 @@ file(WRITE "${OUT_DIR}/qt.txt"
     "version 3 in LICENSE.txt, under which Vorn itself is distributed.\n\n"
     "Qt was built without changes from the source package named above; Vorn's source, which is\n"
     "needed to link vorn.exe against a changed Qt, includes the build script and the configure\n"
-    "options used (tools/windows/). The other files in this folder are the licences of the code\n"
-    "that Qt bundles.\n\n"
+    "options used (tools/windows/). The files qt-3rdparty-*.txt beside this one are the licences\n"
+    "of the code that Qt bundles.\n\n"
     "Copyright (C) The Qt Company Ltd. and other contributors.\n\n"
     "${lgpl}")
 
