@@ -39,8 +39,12 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     flock "$WINEPREFIX.lock" sh -c '[ -f "$WINEPREFIX/system.reg" ] || { wineboot -i && wineserver -w; } >/dev/null 2>&1'
 fi
 printf '%s\n' "$display" >"$display_file"
-# Not holding the caller's output open: ctest waits for that to close. Exits 2 when a server runs.
-wineserver -p60 </dev/null >/dev/null 2>&1 || true
+# The server and the helper processes that wine starts with it (services, devices, the desktop)
+# must not hold the caller's output open: ctest waits for that to close. wineserver exits 2 when
+# a server runs already.
+if wineserver -p60 </dev/null >/dev/null 2>&1; then
+    wineboot </dev/null >/dev/null 2>&1 || true
+fi
 
 for variable in $(env | sed -n 's/^\(QT_[A-Za-z0-9_]*\)=.*/\1/p'); do
     eval "export WINE$variable=\"\${$variable}\""
