@@ -21,19 +21,8 @@ test) packages="$packages desktop-file-utils appstream groff-base dpkg-dev linti
     ;;
 esac
 
-missing=""
-for package in $packages; do
-    dpkg-query -W -f='${Status}\n' "$package" 2>/dev/null | grep -q '^install ok installed$' \
-        || missing="$missing $package"
-done
-if [ -n "$missing" ]; then
-    echo "Installing:$missing"
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update
-    # shellcheck disable=SC2086
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
-fi
+# shellcheck disable=SC2086
+sh tools/install-packages.sh $packages
 
 case "$mode" in
 run)

@@ -1,0 +1,122 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Writes the licence notices of what vorn.exe carries statically linked into OUT_DIR: Qt, the
+# third-party code that Qt Core, Gui, Widgets and the Windows platform plugin bundle (from Qt's
+# own attribution files), and the MinGW-w64 and GCC runtime libraries.
+#
+#   cmake -DQT_PREFIX=<static Qt> -DQT_SOURCE=<source package and version> -DOUT_DIR=<folder>
+#         -P notices.cmake
+
+foreach(variable QT_PREFIX QT_SOURCE OUT_DIR)
+    if(NOT DEFINED ${variable})
+        message(FATAL_ERROR "notices.cmake needs -D${variable}=...")
+    endif()
+endforeach()
+
+# The attribution files, relative to the Qt source tree, whose code is in Core, Gui or Widgets on
+# Windows with the features this Qt is configured with.
+set(attributions
+    src/3rdparty/blake2
+    src/3rdparty/double-conversion
+    src/3rdparty/easing
+    src/3rdparty/freetype
+    src/3rdparty/harfbuzz-ng
+    src/3rdparty/icc
+    src/3rdparty/libpng
+    src/3rdparty/md4
+    src/3rdparty/md4c
+    src/3rdparty/md5
+    src/3rdparty/pcre2
+    src/3rdparty/rfc6234
+    src/3rdparty/sha1
+    src/3rdparty/sha3
+    src/3rdparty/tinycbor
+    src/3rdparty/zlib
+    src/corelib/text
+    src/corelib/tools
+    src/gui/painting
+    src/gui/text)
+
+set(licenses "${QT_PREFIX}/licenses")
+file(REMOVE_RECURSE "${OUT_DIR}")
+file(MAKE_DIRECTORY "${OUT_DIR}")
+
+function(json_text out json)
+    string(JSON value ERROR_VARIABLE missing GET "${json}" ${ARGN})
+    if(missing)
+        set(value "")
+    endif()
+    set(${out} "${value}" PARENT_SCOPE)
+endfunction()
+
+# One file a component: what it is, where Qt uses it, its copyright, and its licence text.
+function(write_notice folder entry)
+    json_text(id "${entry}" Id)
+    json_text(name "${entry}" Name)
+    json_text(usage "${entry}" QtUsage)
+    json_text(copyright "${entry}" Copyright)
+    json_text(license "${entry}" License)
+    json_text(license_id "${entry}" LicenseId)
+    json_text(license_file "${entry}" LicenseFile)
+    set(text "${name}\n\n${usage}\n\nCopyright:\n${copyright}\n\nLicence: ${license} (${license_id})\n")
+    if(license_file)
+        set(path "${licenses}/${folder}/${license_file}")
+        if(NOT EXISTS "${path}")
+            message(FATAL_ERROR "The licence file ${path} is missing from the Qt build.")
+        endif()
+        file(READ "${path}" license_text)
+        string(APPEND text "\n${license_text}")
+    endif()
+    file(WRITE "${OUT_DIR}/qt-3rdparty-${id}.txt" "${text}")
+endfunction()
+
+foreach(folder IN LISTS attributions)
+    file(READ "${licenses}/${folder}/qt_attribution.json" json)
+    string(JSON type TYPE "${json}")
+    if(type STREQUAL "ARRAY")
+        string(JSON count LENGTH "${json}")
+        math(EXPR last "${count} - 1")
+        foreach(index RANGE ${last})
+            string(JSON entry GET "${json}" ${index})
+            write_notice("${folder}" "${entry}")
+        endforeach()
+    else()
+        write_notice("${folder}" "${json}")
+    endif()
+endforeach()
+
+# Qt itself.
+file(READ "${licenses}/qt/LGPL-3.0-only.txt" lgpl)
+file(WRITE "${OUT_DIR}/qt.txt"
+    "Qt ${QT_SOURCE}\n\n"
+    "vorn.exe contains Qt Core, Qt Gui, Qt Widgets, the Windows platform plugin, the Windows\n"
+    "styles and the ICO and GIF image plugins, linked statically. Qt is used under the GNU Lesser\n"
+    "General Public License version 3, printed below; it builds on the GNU General Public License\n"
+    "version 3 in LICENSE.txt, under which Vorn itself is distributed.\n\n"
+    "Qt was built without changes from the source package named above; Vorn's source, which is\n"
+    "needed to link vorn.exe against a changed Qt, includes the build script and the configure\n"
+    "options used (tools/windows/). The files qt-3rdparty-*.txt beside this one are the licences\n"
+    "of the code that Qt bundles.\n\n"
+    "Copyright (C) The Qt Company Ltd. and other contributors.\n\n"
+    "${lgpl}")
+
+# The C and C++ runtime libraries of the MinGW-w64 compilers, also linked statically.
+foreach(runtime mingw-w64-common gcc-mingw-w64-base)
+    set(path "/usr/share/doc/${runtime}/copyright")
+    if(NOT EXISTS "${path}")
+        message(FATAL_ERROR "${path} is missing: install the Debian package ${runtime}.")
+    endif()
+endforeach()
+file(READ /usr/share/doc/mingw-w64-common/copyright mingw)
+file(WRITE "${OUT_DIR}/mingw-w64-runtime.txt"
+    "MinGW-w64 runtime: the C runtime start-up code and winpthreads\n\n"
+    "vorn.exe contains parts of the MinGW-w64 runtime, linked statically. These are the copyright\n"
+    "notices and licences of Debian's mingw-w64 source package, which it was built from.\n\n"
+    "${mingw}")
+file(READ /usr/share/doc/gcc-mingw-w64-base/copyright gcc)
+file(WRITE "${OUT_DIR}/gcc-runtime.txt"
+    "GCC runtime libraries: libgcc and libstdc++\n\n"
+    "vorn.exe contains parts of libgcc and libstdc++, linked statically. They are distributed\n"
+    "under the GNU General Public License version 3 with the GCC Runtime Library Exception,\n"
+    "which allows this without further conditions. These are the copyright notices and\n"
+    "licences of Debian's gcc-mingw-w64 source package.\n\n"
+    "${gcc}")
