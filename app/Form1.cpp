@@ -45,10 +45,9 @@ struct Bounds
     int left, top, width, height;
 };
 
-void setBounds(QWidget *control, Bounds twips)
+void setBounds(host::ClientArea &area, QWidget *control, Bounds twips)
 {
-    host::ClientArea::of(control->parentWidget())
-        .put(control, twips.left, twips.top, twips.width, twips.height);
+    area.put(control, twips.left, twips.top, twips.width, twips.height);
 }
 
 QRectF toRectF(game::Rect twips)
@@ -67,7 +66,7 @@ Form1::Form1(std::unique_ptr<host::RandomSource> random, QWidget *parent)
     setWindowIcon(host::readIcon({QStringLiteral(":/pictures/vorn-16.png"),
         QStringLiteral(":/pictures/vorn-32.png"), QStringLiteral(":/pictures/vorn-48.png")}));
     setFont(host::sansSerif(8.25));
-    // The stored client size is the least: a larger window shows rows below the tenth.
+    // The stored client size is the least the window takes; it grows with the board.
     const QSize client(host::toPixels(6480), host::toPixels(7635));
     setMinimumSize(client);
     resize(client);
@@ -91,7 +90,7 @@ void Form1::createButtons()
         auto *button = new QPushButton(QString::fromLatin1(caption), this);
         button->setToolTip(QString::fromLatin1(tip));
         button->setFont(host::sansSerif(points, true));
-        setBounds(button, twips);
+        setBounds(m_client, button, twips);
         return button;
     };
     Command6 = button(">", " Povecaj broj mesta ", {3360, 120, 255, 375}, 8.25);
@@ -116,7 +115,7 @@ void Form1::createBoxes()
         box->setFont(host::sansSerif(9.75, true));
         box->setAlignment(Qt::AlignCenter);
         box->setEnabled(false);
-        setBounds(box, twips);
+        setBounds(m_client, box, twips);
         return box;
     };
     Text2 = box("4", {3000, 120, 360, 360});
@@ -131,7 +130,7 @@ void Form1::createLabels()
     const auto label = [this](const char *caption, Bounds twips) {
         auto *label = new host::Label(QString::fromLatin1(caption), this);
         label->setVisible(false);
-        setBounds(label, twips);
+        setBounds(m_client, label, twips);
         return label;
     };
     Label4 = label("Label4", {4440, 240, 1335, 255});
