@@ -2,6 +2,7 @@
 #include "app/Form1.h"
 
 #include "app/Accessibility.h"
+#include "assets/Tile.h"
 #include "game/Board.h"
 #include "game/Settings.h"
 #include "host/ClientArea.h"
@@ -149,7 +150,9 @@ void Form1::createPictures()
         picture.setSize(750, 690);
         picture.setLeft(static_cast<float>(240 + (i % 5) * 720));
         picture.setTop(i < 5 ? 1200.0f : 1920.0f);
-        picture.setPicture(host::readBitmap(QStringLiteral(":/pictures/slika%1.bmp").arg(i)));
+        picture.setPicture(
+            host::Picture(i, host::readBitmap(QStringLiteral(":/pictures/slika%1.bmp").arg(i)),
+                [i](QSize size) { return pictures::drawTile(i, size); }));
     }
 
     host::ImageElement &original = Znak.addStored(game::TemplateIndex);

@@ -20,7 +20,7 @@ private:
     host::ImageElement &showElement(qint16 index)
     {
         host::ImageElement &element = m_array->create(index);
-        element.setPicture(QPixmap(50, 46));
+        element.setPicture(host::Picture(0, QPixmap(50, 46)));
         element.setLeft(600);
         element.setTop(1200);
         element.setVisible(true);
@@ -61,7 +61,7 @@ private Q_SLOTS:
         QVERIFY(element.picture().isNull());
 
         // A picture fills the element's square whatever its own size.
-        element.setPicture(QPixmap(50, 46));
+        element.setPicture(host::Picture(0, QPixmap(50, 46)));
         element.setTop(1600);
         element.setLeft(120);
         QCOMPARE(element.geometry(), QRect(8, 107, 33, 33));
