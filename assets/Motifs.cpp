@@ -5,8 +5,6 @@
 // place and colours, so that a tile drawn for a large screen is the stored one made sharp.
 #include "Motifs.h"
 
-#include <QPainterPathStroker>
-
 #include <cmath>
 
 namespace pictures {
@@ -20,15 +18,7 @@ const QColor yellow(255, 255, 0);
 
 constexpr QRectF storedFace(4, 4, 40, 36);
 
-// The area a line of @p width covers along @p path, its ends cut square.
-QPainterPath stroke(const QPainterPath &path, qreal width)
-{
-    QPainterPathStroker stroker;
-    stroker.setWidth(width);
-    stroker.setCapStyle(Qt::FlatCap);
-    stroker.setJoinStyle(Qt::RoundJoin);
-    return stroker.createStroke(path);
-}
+using Shapes = std::vector<QPainterPath>;
 
 // The short stem of the spade and the club, flaring into a flat foot.
 QPainterPath stem(const MotifPen &pen, qreal top)
@@ -50,7 +40,7 @@ QPainterPath stem(const MotifPen &pen, qreal top)
 }
 
 // A pointed top widening to two rounded lobes, the one half the mirror of the other.
-QPainterPath spade(const MotifPen &pen)
+Shapes spade(const MotifPen &pen)
 {
     const qreal top = pen.edgeY(6), left = pen.edgeX(8), right = pen.edgeX(40);
     QPainterPath path;
@@ -63,7 +53,7 @@ QPainterPath spade(const MotifPen &pen)
     path.cubicTo(36.5, 32, right, 29.5, right, 24);
     path.cubicTo(right, 16, 28, 10.5, 24, top);
     path.closeSubpath();
-    return path.united(stem(pen, 27));
+    return {path, stem(pen, 27)};
 }
 
 QPainterPath diamond(const MotifPen &pen)
@@ -99,35 +89,37 @@ QPainterPath heart(const MotifPen &pen)
 }
 
 // Three round leaves around a solid middle, on the spade's stem.
-QPainterPath club(const MotifPen &pen)
+Shapes club(const MotifPen &pen)
 {
     QPainterPath middle;
     middle.addPolygon(QPolygonF({{24, 13}, {15, 25}, {33, 25}}));
     middle.closeSubpath();
-    return pen.ellipse(17, 6, 31, 20)
-        .united(pen.ellipse(8, 18, 22, 32))
-        .united(pen.ellipse(26, 18, 40, 32))
-        .united(middle)
-        .united(stem(pen, 24));
+    return {pen.ellipse(17, 6, 31, 20), pen.ellipse(8, 18, 22, 32), pen.ellipse(26, 18, 40, 32),
+        middle, stem(pen, 24)};
 }
 
 // A disc with an outline two units wide, in the tile's middle.
 std::vector<MotifLayer> disc(const MotifPen &pen, const QColor &fill)
 {
-    return {{pen.ellipse(8, 6, 40, 38), black}, {pen.ellipse(10, 8, 38, 36), fill}};
+    return {{{pen.ellipse(8, 6, 40, 38)}, black}, {{pen.ellipse(10, 8, 38, 36)}, fill}};
+}
+
+// The band between two arcs of @p outer and @p inner, from @p start through @p sweep degrees.
+QPainterPath band(const QRectF &outer, const QRectF &inner, qreal start, qreal sweep)
+{
+    QPainterPath path;
+    path.arcMoveTo(outer, start);
+    path.arcTo(outer, start, sweep);
+    path.arcTo(inner, start + sweep, -sweep);
+    path.closeSubpath();
+    return path;
 }
 
 std::vector<MotifLayer> smile(const MotifPen &pen)
 {
     std::vector<MotifLayer> layers = disc(pen, yellow);
-    QPainterPath eyes = pen.rect(18, 14, 22, 18);
-    eyes.addPath(pen.rect(26, 14, 30, 18));
-    QPainterPath mouth;
-    const QRectF curve(14, 11, 20, 18);
-    mouth.arcMoveTo(curve, 210);
-    mouth.arcTo(curve, 210, 120);
-    eyes.addPath(stroke(mouth, 2));
-    layers.push_back({eyes, black});
+    const QPainterPath mouth = band(QRectF(13, 10, 22, 20), QRectF(15, 12, 18, 16), 210, 120);
+    layers.push_back({{pen.rect(18, 14, 22, 18), pen.rect(26, 14, 30, 18), mouth}, black});
     return layers;
 }
 
@@ -150,40 +142,39 @@ QPainterPath bellShape(const MotifPen &pen, qreal inset, qreal bottom)
     return path;
 }
 
-// A loop on top, the clapper under the rim, then the outlined body over both.
+// A loop on top, the clapper under the rim, then the outlined body over both. The loop's hole
+// is a second ellipse inside the first, which the even-odd rule leaves open.
 std::vector<MotifLayer> bell(const MotifPen &pen)
 {
-    const QPainterPath loop = pen.ellipse(20, 5, 28, 12).subtracted(pen.ellipse(22, 7.5, 26, 10.5));
-    const QPainterPath outside
-        = bellShape(pen, 0, pen.edgeY(34)).united(loop).united(pen.ellipse(20, 30, 28, 38));
-    return {{outside, black}, {bellShape(pen, 2, pen.edgeY(32)), yellow}};
+    QPainterPath loop = pen.ellipse(20, 5, 28, 12);
+    loop.addPath(pen.ellipse(22, 7.5, 26, 10.5));
+    return {{{bellShape(pen, 0, pen.edgeY(34)), loop, pen.ellipse(20, 30, 28, 38)}, black},
+        {{bellShape(pen, 2, pen.edgeY(32))}, yellow}};
 }
 
 // Lying on its side, pointing right: a ring at the left, the shaft, two teeth hanging down.
-QPainterPath key(const MotifPen &pen)
+Shapes key(const MotifPen &pen)
 {
-    return pen.ellipse(8, 15, 22, 29)
-        .subtracted(pen.ellipse(12, 19, 18, 25))
-        .united(pen.rect(21, 21, 40, 23))
-        .united(pen.rect(28, 23, 32, 27))
-        .united(pen.rect(34, 23, 38, 27));
+    QPainterPath ring = pen.ellipse(8, 15, 22, 29);
+    ring.addPath(pen.ellipse(12, 19, 18, 25));
+    return {ring, pen.rect(21, 21, 40, 23), pen.rect(28, 23, 32, 27), pen.rect(34, 23, 38, 27)};
 }
 
 // An oval head tilted up to the right, the stem on its right, the flag curving down from the
-// stem's top.
-QPainterPath quaver(const MotifPen &pen)
+// stem's top to a square end.
+Shapes quaver(const MotifPen &pen)
 {
     QPainterPath head;
     head.addEllipse(QPointF(0, 0), 9, 5.2);
-    QPainterPath path = QTransform().translate(17.5, 32).rotate(-22).map(head);
-    path.addPath(pen.rect(23, 7, 27, 31));
     QPainterPath flag;
-    flag.moveTo(25.5, 8.5);
-    flag.cubicTo(29.5, 13, 37, 15.5, 37, 22.5);
-    flag.cubicTo(37, 26, 36.5, 28.5, 34.5, 31);
-    path.addPath(stroke(flag, 3.5));
-    path.setFillRule(Qt::WindingFill);
-    return path;
+    flag.moveTo(26, 7);
+    flag.cubicTo(31, 12, 38.75, 14.5, 38.75, 22.5);
+    flag.cubicTo(38.75, 26.5, 38, 29.5, 35.8, 32);
+    flag.lineTo(33.2, 30);
+    flag.cubicTo(35, 27.5, 35.25, 25.5, 35.25, 22.5);
+    flag.cubicTo(35.25, 17, 29, 14.5, 26, 11);
+    flag.closeSubpath();
+    return {QTransform().translate(17.5, 32).rotate(-22).map(head), pen.rect(23, 7, 27, 31), flag};
 }
 
 } // namespace
@@ -233,9 +224,9 @@ std::vector<MotifLayer> motif(int picture, const MotifPen &pen)
     case 0:
         return {{spade(pen), black}};
     case 1:
-        return {{diamond(pen), red}};
+        return {{{diamond(pen)}, red}};
     case 2:
-        return {{heart(pen), red}};
+        return {{{heart(pen)}, red}};
     case 3:
         return {{club(pen), black}};
     case 4:

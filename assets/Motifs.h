@@ -35,10 +35,10 @@ private:
     QTransform m_transform;
 };
 
-/// One colour of a motif: the area it covers, in tile units.
+/// One colour of a motif: the shapes it covers, in tile units, painted together.
 struct MotifLayer
 {
-    QPainterPath area;
+    std::vector<QPainterPath> shapes;
     QColor colour;
 };
 

@@ -114,19 +114,21 @@ int steeper(int coverage)
     return std::clamp((coverage - from) * 255 / (to - from), 0, 255);
 }
 
-// Paints @p area, in tile units, over @p tile in @p colour with smoothed edges. The edges are
-// drawn as coverage and blended here, so that the tile's own colours stay exact.
-void paint(QImage &tile, const QPainterPath &area, const QTransform &toDevice, QColor colour)
+// Paints a layer of the motif, its shapes in tile units, over @p tile with smoothed edges. The
+// shapes are drawn together as coverage and blended here, so that the tile's own colours stay
+// exact.
+void paint(QImage &tile, const MotifLayer &layer, const QTransform &toDevice)
 {
     QImage coverage(tile.size(), QImage::Format_Alpha8);
     coverage.fill(0);
     QPainter painter(&coverage);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setTransform(toDevice);
-    painter.fillPath(area, Qt::black);
+    for (const QPainterPath &shape : layer.shapes)
+        painter.fillPath(shape, Qt::black);
     painter.end();
 
-    const QRgb ink = colour.rgb();
+    const QRgb ink = layer.colour.rgb();
     for (int y = 0; y < tile.height(); ++y) {
         const uchar *cover = coverage.constScanLine(y);
         auto *line = reinterpret_cast<QRgb *>(tile.scanLine(y));
@@ -161,7 +163,7 @@ QImage drawTile(int picture, QSize size)
     // stays in the middle however the bands round.
     const MotifPen pen(face);
     for (const MotifLayer &layer : motif(picture, pen))
-        paint(tile, layer.area, pen.transform(), layer.colour);
+        paint(tile, layer, pen.transform());
     return tile;
 }
 
