@@ -201,7 +201,7 @@ qreal MotifPen::edgeY(qreal y) const
 
 QRectF MotifPen::box(qreal left, qreal top, qreal right, qreal bottom) const
 {
-    return QRectF(QPointF(edgeX(left), edgeY(top)), QPointF(edgeX(right), edgeY(bottom)));
+    return {QPointF(edgeX(left), edgeY(top)), QPointF(edgeX(right), edgeY(bottom))};
 }
 
 QPainterPath MotifPen::rect(qreal left, qreal top, qreal right, qreal bottom) const

@@ -110,7 +110,7 @@ QString frameFault(const QImage &tile)
         const int units = step.x() != 0 ? 50 : 46;
         const QRgb inner = i < 2 ? white : grey;
         const int innerWidth = i < 2 ? 2 : 4;
-        const QString fault
+        QString fault
             = bandFault(tile, start, step, units, {{black, 2}, {inner, innerWidth}, {silver, 0}});
         if (!fault.isEmpty())
             return fault;
@@ -275,8 +275,9 @@ private Q_SLOTS:
         for (qint16 i = 1; i <= 180; ++i) {
             host::ImageElement &element = array.create(i);
             element.setPicture(i <= 174 ? marker : symbol);
-            element.setLeft(float((i - 1) % 15 * 600));
-            element.setTop(float((i - 1) / 15 * 600));
+            const int row = (i - 1) / 15, column = (i - 1) % 15;
+            element.setLeft(float(column * 600));
+            element.setTop(float(row * 600));
             element.setVisible(true);
         }
         // The window paints itself anew on each screen, and the pictures it has drawn for a
