@@ -185,13 +185,10 @@ void attach(Form1 &window)
 {
     window.setReadingOrder([&window] { return readingOrder(window); });
     describeControls(window);
+    // The first game has been dealt: the palette is there, the board holds nothing yet.
     for (const qint16 index : window.Znak.indices())
         if (!window.Znak[index].isHidden())
             describeElement(window, index);
-    for (int row = 1; row < host::toNumber(window.Label1->caption()); ++row)
-        describeScore(window, row);
-    if (!window.Label4->isHidden())
-        nameSolution(window);
 
     QObject::connect(&window.Znak, &host::ImageArray::shown, &window,
         [&window](qint16 index) { describeElement(window, index); });
