@@ -26,6 +26,7 @@ public:
     /// hidden ones, whatever widget holds each control. Without an order the window lists its
     /// child widgets, as the toolkit does.
     void setReadingOrder(std::function<QList<QWidget *>()> order);
+    /// Whether the window has been given a reading order.
     bool hasReadingOrder() const { return static_cast<bool>(m_readingOrder); }
     /// The shown controls in reading order.
     QList<QWidget *> shownControls() const;
