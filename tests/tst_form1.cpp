@@ -3,6 +3,7 @@
 // caption, tooltip, font, visibility and enabled state, the keyboard's tab order, and the boxes
 // that neither focus nor take typing.
 #include "ScriptedRandom.h"
+#include "app/Accessibility.h"
 #include "app/Form1.h"
 #include "host/Twips.h"
 
@@ -47,6 +48,7 @@ private Q_SLOTS:
         m_random = random.get();
         m_random->deal({3, 1, 6, 6}, 6);
         m_form = std::make_unique<Form1>(std::move(random));
+        accessibility::attach(*m_form);
         m_form->show();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
     }
