@@ -20,7 +20,7 @@ suite=${1:-trixie}
 [ "$#" -gt 0 ] || set -- sh tools/setup.sh test
 mirror=${VORN_DEBIAN_MIRROR:-http://deb.debian.org/debian}
 
-sh tools/install-packages.sh debootstrap
+sh tools/install-packages.sh chroot
 mkdir -p build
 root="$PWD/build/chroot-$suite"
 
