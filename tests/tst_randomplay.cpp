@@ -521,11 +521,12 @@ private Q_SLOTS:
             } catch (const std::exception &error) {
                 fault = QStringLiteral("the handler threw: %1").arg(error.what());
             }
-            if (!fault.isEmpty())
-                QFAIL(qPrintable(QStringLiteral("seed %1, event %2 (%3): %4\nlast events:\n%5")
-                                     .arg(seed)
-                                     .arg(n)
-                                     .arg(event.describe(), fault, history.describe())));
+            if (fault.isEmpty())
+                continue;
+            const QString where = QStringLiteral("seed %1, event %2").arg(seed).arg(n);
+            const QString message = QStringLiteral("%1 (%2): %3\nlast events:\n%4")
+                                        .arg(where, event.describe(), fault, history.describe());
+            QFAIL(qPrintable(message));
         }
         // The mix of events has to reach every part of the game, or the play proves little.
         QVERIFY(coverage.closedBoards > 0);
