@@ -3,7 +3,6 @@
 
 #include "app/Form1.h"
 #include "game/Board.h"
-#include "host/Accessible.h"
 #include "host/Conversions.h"
 
 #include <QPushButton>
@@ -40,18 +39,6 @@ void describe(QWidget *widget, const QString &name, const QString &description)
     widget->setAccessibleDescription(description);
 }
 
-// What a board picture is, told by its index.
-enum class Kind { Template, Palette, Guess, Marker };
-
-Kind kindOf(qint16 index)
-{
-    if (index == game::TemplateIndex)
-        return Kind::Template;
-    if (index < game::FirstTakeBackIndex)
-        return Kind::Palette;
-    return index < game::FirstMarkerIndex ? Kind::Guess : Kind::Marker;
-}
-
 void describeControls(Form1 &window)
 {
     describe(window.Command1, QStringLiteral("Nova igra"),
@@ -86,15 +73,15 @@ void describeControls(Form1 &window)
 void describeElement(Form1 &window, qint16 index)
 {
     host::ImageElement &element = window.Znak[index];
-    switch (kindOf(index)) {
-    case Kind::Palette: {
+    switch (game::elementAt(index)) {
+    case game::Element::Palette: {
         const QString name = pictureName(game::symbolPicture(index));
         describe(&element, QStringLiteral("Simbol %1: %2").arg(index).arg(name),
             QStringLiteral("Stavlja %1 na sledece mesto u redu").arg(name));
         element.setPressable(true);
         break;
     }
-    case Kind::Guess:
+    case game::Element::Guess:
         describe(&element,
             QStringLiteral("%1, red %2, mesto %3")
                 .arg(pictureName(pictureOf(element)))
@@ -103,17 +90,17 @@ void describeElement(Form1 &window, qint16 index)
             QStringLiteral("Pokusaj; klik na poslednji postavljeni simbol ga vraca"));
         element.setPressable(true);
         break;
-    case Kind::Marker: {
+    case game::Element::Marker: {
         const bool hit = pictureOf(element) == game::HitPicture;
         describe(&element,
             QStringLiteral("%1, red %2")
                 .arg(pictureName(hit ? game::HitPicture : game::NearPicture))
-                .arg(game::rowAt(element.top())),
+                .arg(game::rowAt(element.twipsTop())),
             hit ? QStringLiteral("Pravi simbol na pravom mestu")
                 : QStringLiteral("Pravi simbol na drugom mestu"));
         break;
     }
-    case Kind::Template:
+    case game::Element::Template:
         break;
     }
 }
@@ -143,12 +130,13 @@ void describeScore(Form1 &window, int row)
     int nears = 0;
     for (const qint16 index : window.Znak.indices()) {
         const host::ImageElement &element = window.Znak[index];
-        if (kindOf(index) == Kind::Marker && game::rowAt(element.top()) == row)
+        if (game::elementAt(index) == game::Element::Marker
+            && game::rowAt(element.twipsTop()) == row)
             ++(pictureOf(element) == game::HitPicture ? hits : nears);
     }
     const QString text = score(hits, nears);
     for (const qint16 index : window.Znak.indices())
-        if (kindOf(index) == Kind::Guess && game::guessRow(index) == row)
+        if (game::elementAt(index) == game::Element::Guess && game::guessRow(index) == row)
             window.Znak[index].setAccessibleDescription(text);
 }
 
@@ -161,17 +149,17 @@ QList<QWidget *> readingOrder(const Form1 &window)
     // Sorted by row (the palette is row 0), then symbols before markers, then index.
     std::vector<std::tuple<int, bool, qint16>> board;
     for (const qint16 index : window.Znak.indices()) {
-        switch (kindOf(index)) {
-        case Kind::Palette:
+        switch (game::elementAt(index)) {
+        case game::Element::Palette:
             board.emplace_back(0, false, index);
             break;
-        case Kind::Guess:
+        case game::Element::Guess:
             board.emplace_back(game::guessRow(index), false, index);
             break;
-        case Kind::Marker:
-            board.emplace_back(game::rowAt(window.Znak[index].top()), true, index);
+        case game::Element::Marker:
+            board.emplace_back(game::rowAt(window.Znak[index].twipsTop()), true, index);
             break;
-        case Kind::Template:
+        case game::Element::Template:
             break;
         }
     }
@@ -181,13 +169,23 @@ QList<QWidget *> readingOrder(const Form1 &window)
     return order;
 }
 
+// Reads the solution as one line, without the blank that ends it.
+void nameSolution(Form1 &window)
+{
+    window.Label4->setAccessibleName(
+        QStringLiteral("Resenje: ") + window.Label4->caption().trimmed());
+}
+
 } // namespace
 
 void attach(Form1 &window)
 {
-    host::installAccessibleInterfaces();
-    host::setReadingOrder(&window, [&window] { return readingOrder(window); });
+    window.setReadingOrder([&window] { return readingOrder(window); });
     describeControls(window);
+    // The first game has been dealt: the palette is there, the board holds nothing yet.
+    for (const qint16 index : window.Znak.indices())
+        if (!window.Znak[index].isHidden())
+            describeElement(window, index);
 
     QObject::connect(&window.Znak, &host::ImageArray::shown, &window,
         [&window](qint16 index) { describeElement(window, index); });
@@ -197,10 +195,8 @@ void attach(Form1 &window)
         if (row > 1)
             describeScore(window, static_cast<int>(row) - 1);
     });
-    QObject::connect(window.Label4, &host::Label::shown, &window, [&window] {
-        window.Label4->setAccessibleName(
-            QStringLiteral("Resenje: ") + window.Label4->caption().trimmed());
-    });
+    QObject::connect(
+        window.Label4, &host::Label::shown, &window, [&window] { nameSolution(window); });
 }
 
 } // namespace accessibility

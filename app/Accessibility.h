@@ -8,9 +8,9 @@ class Form1;
 /// watches the window from outside the handlers and changes nothing that is drawn.
 namespace accessibility {
 
-/// Names the window's controls and stored pictures, and from then on names each board picture
-/// when it is shown, tells each scored row's score, and reads the solution when it is shown.
-/// Call it once the controls exist, before the window deals its first game.
+/// Gives @p window its reading order and names its controls, its stored pictures and its palette;
+/// from then on names each board picture when it is shown, tells each scored row's score, and
+/// reads the solution when it is shown. Call it once, on the window just made.
 void attach(Form1 &window);
 
 } // namespace accessibility

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Form1.h"
 
-#include "app/Accessibility.h"
 #include "assets/Tile.h"
 #include "game/Board.h"
 #include "game/Settings.h"
@@ -59,7 +58,7 @@ QRectF toRectF(game::Rect twips)
 } // namespace
 
 Form1::Form1(std::unique_ptr<host::RandomSource> random, QWidget *parent)
-    : QWidget(parent), m_random(std::move(random)), m_client(host::ClientArea::of(this))
+    : host::Window(parent), m_random(std::move(random))
 {
     setWindowTitle(QStringLiteral("Vorn"));
     // The icon theme's pictures of the icon rather than the ICO, which would need an image
@@ -71,7 +70,7 @@ Form1::Form1(std::unique_ptr<host::RandomSource> random, QWidget *parent)
     const QSize client(host::toPixels(6480), host::toPixels(7635));
     setMinimumSize(client);
     resize(client);
-    m_client.setScrolling(game::rowsTop(), game::Pitch);
+    clientArea().setScrolling(game::rowsTop(), game::Pitch);
 
     createButtons();
     createBoxes();
@@ -79,10 +78,9 @@ Form1::Form1(std::unique_ptr<host::RandomSource> random, QWidget *parent)
     createLabels();
     connectEvents();
     followTheBoard();
-    accessibility::attach(*this);
     Command1->setFocus();
 
-    host::raise("Form_Load", [this] { Form_Load(); });
+    host::runHandler("Form_Load", [this] { Form_Load(); });
 }
 
 void Form1::createButtons()
@@ -91,7 +89,7 @@ void Form1::createButtons()
         auto *button = new QPushButton(QString::fromLatin1(caption), this);
         button->setToolTip(QString::fromLatin1(tip));
         button->setFont(host::sansSerif(points, true));
-        setBounds(m_client, button, twips);
+        setBounds(clientArea(), button, twips);
         return button;
     };
     Command6 = button(">", " Povecaj broj mesta ", {3360, 120, 255, 375}, 8.25);
@@ -116,7 +114,7 @@ void Form1::createBoxes()
         box->setFont(host::sansSerif(9.75, true));
         box->setAlignment(Qt::AlignCenter);
         box->setEnabled(false);
-        setBounds(m_client, box, twips);
+        setBounds(clientArea(), box, twips);
         return box;
     };
     Text2 = box("4", {3000, 120, 360, 360});
@@ -131,7 +129,7 @@ void Form1::createLabels()
     const auto label = [this](const char *caption, Bounds twips) {
         auto *label = new host::Label(QString::fromLatin1(caption), this);
         label->setVisible(false);
-        setBounds(m_client, label, twips);
+        setBounds(clientArea(), label, twips);
         return label;
     };
     Label4 = label("Label4", {4440, 240, 1335, 255});
@@ -147,18 +145,18 @@ void Form1::createPictures()
     for (int i = 9; i >= 0; --i) {
         host::ImageElement &picture = Slika.addStored(static_cast<qint16>(i));
         picture.setVisible(false);
-        picture.setSize(750, 690);
-        picture.setLeft(static_cast<float>(240 + (i % 5) * 720));
-        picture.setTop(i < 5 ? 1200.0f : 1920.0f);
+        picture.setTwipsSize(750, 690);
+        picture.setTwipsLeft(static_cast<float>(240 + (i % 5) * 720));
+        picture.setTwipsTop(i < 5 ? 1200.0f : 1920.0f);
         picture.setPicture(
             host::Picture(i, host::readBitmap(QStringLiteral(":/pictures/slika%1.bmp").arg(i)),
                 [i](QSize size) { return pictures::drawTile(i, size); }));
     }
 
     host::ImageElement &original = Znak.addStored(game::TemplateIndex);
-    original.setSize(game::SymbolSize, game::SymbolSize);
-    original.setLeft(240);
-    original.setTop(600);
+    original.setTwipsSize(game::SymbolSize, game::SymbolSize);
+    original.setTwipsLeft(240);
+    original.setTwipsTop(600);
     original.setStretch(true);
 }
 
@@ -180,14 +178,15 @@ void Form1::followTheBoard()
 {
     // The place the next palette click fills stays in view, and the board's whole width with
     // it: after every change of the board, and at once when the place count changes.
-    m_client.setBoard([this] {
+    host::ClientArea &area = clientArea();
+    area.setContent([this] {
         const double row = std::min(read(Label1), game::FirstClosedRow - 1.0);
-        return host::ClientArea::Board {toRectF(game::boardExtent(row, read(Text2))),
+        return host::ClientArea::Content {toRectF(game::boardExtent(row, read(Text2))),
             toRectF(game::placeRect(row, read(Label2)))};
     });
-    connect(&Znak, &host::ImageArray::created, &m_client, &host::ClientArea::boardChanged);
-    connect(&Znak, &host::ImageArray::removed, &m_client, &host::ClientArea::boardChanged);
-    connect(Text2, &host::TextBox::changed, &m_client, &host::ClientArea::boardChanged);
+    connect(&Znak, &host::ImageArray::created, &area, &host::ClientArea::contentChanged);
+    connect(&Znak, &host::ImageArray::removed, &area, &host::ClientArea::contentChanged);
+    connect(Text2, &host::TextBox::changed, &area, &host::ClientArea::contentChanged);
 }
 
 // Start-up and new game
@@ -204,8 +203,8 @@ void Form1::Form_Load()
 void Form1::showPaletteSymbol(double symbol)
 {
     host::ImageElement &element = Znak.create(toIndex(symbol));
-    element.setTop(game::PaletteTop);
-    element.setLeft(static_cast<float>(game::columnLeft(symbol)));
+    element.setTwipsTop(game::PaletteTop);
+    element.setTwipsLeft(static_cast<float>(game::columnLeft(symbol)));
     element.setPicture(Slika[toIndex(game::symbolPicture(static_cast<int>(symbol)))].picture());
     element.setVisible(true);
 }
@@ -271,8 +270,8 @@ void Form1::placeSymbol(qint16 clicked)
     const double newIndex = game::guessIndex(read(Label1), read(Label2));
     host::ImageElement &symbol = Znak.create(toIndex(newIndex));
     symbol.setPicture(Znak[clicked].picture());
-    symbol.setTop(static_cast<float>(game::rowTop(read(Label1))));
-    symbol.setLeft(static_cast<float>(game::columnLeft(read(Label2))));
+    symbol.setTwipsTop(static_cast<float>(game::rowTop(read(Label1))));
+    symbol.setTwipsLeft(static_cast<float>(game::columnLeft(read(Label2))));
     symbol.setVisible(true);
 
     // The place counter still names the place just filled: the row is full when it is the last.
@@ -295,8 +294,8 @@ void Form1::layMarker(game::Marker marker, int k)
     host::ImageElement &element = Znak.create(toIndex(toNumber(index)));
     const int picture = marker == game::Marker::Hit ? game::HitPicture : game::NearPicture;
     element.setPicture(Slika[static_cast<qint16>(picture)].picture());
-    element.setTop(static_cast<float>(game::rowTop(read(Label1))));
-    element.setLeft(static_cast<float>(game::markerLeft(read(Text2), k)));
+    element.setTwipsTop(static_cast<float>(game::rowTop(read(Label1))));
+    element.setTwipsLeft(static_cast<float>(game::markerLeft(read(Text2), k)));
     element.setVisible(true);
 }
 

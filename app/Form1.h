@@ -7,21 +7,16 @@
 #include "host/Label.h"
 #include "host/Random.h"
 #include "host/TextBox.h"
-
-#include <QWidget>
+#include "host/Window.h"
 
 #include <memory>
 
 class QPushButton;
 
-namespace host {
-class ClientArea;
-}
-
 /// The game's one window: its stored controls, and the event handlers that deal games, take
 /// guesses, score them, change the settings and reveal the solution. The game's state lives in
 /// the controls themselves and in the three codes.
-class Form1 : public QWidget
+class Form1 : public host::Window
 {
     Q_OBJECT
 
@@ -44,8 +39,8 @@ public:
     host::Label *Label2 = nullptr; ///< The place counter, hidden.
     host::Label *Label3 = nullptr; ///< The marker counter: the index the next marker takes, hidden.
     host::Label *Label4 = nullptr; ///< The solution text, hidden until revealed.
-    host::ImageArray Znak {this}; ///< Everything on the board: template, palette, guesses, markers.
-    host::ImageArray Slika {this}; ///< The stored pictures: symbols 0 to 7, hit 8, near 9.
+    host::ImageArray Znak {clientArea()}; ///< The board: template, palette, guesses, markers.
+    host::ImageArray Slika {clientArea()}; ///< The stored pictures: symbols 0 to 7, hit 8, near 9.
 
     game::Code SecretCode; ///< The code to break.
     game::Code GuessCode; ///< The unfinished row's symbols; consumed while it is scored.
@@ -78,5 +73,4 @@ private:
     void layMarker(game::Marker marker, int k);
 
     std::unique_ptr<host::RandomSource> m_random;
-    host::ClientArea &m_client;
 };

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/Accessibility.h"
 #include "app/Application.h"
 #include "app/Form1.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
     setUpApplication();
 
     Form1 window;
+    accessibility::attach(window);
     window.show();
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/Accessibility.h"
 #include "app/Form1.h"
 #include "host/Random.h"
 
@@ -36,6 +37,7 @@ inline void settle()
 inline std::unique_ptr<Form1> sixPlaceWindow()
 {
     auto form = std::make_unique<Form1>(std::make_unique<FixedRandom>());
+    accessibility::attach(*form);
     form->show();
     settle();
     form->Command6_Click();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own start-up, as main() does it, up to the first painted frame of its window.
 #include "StartupProbe.h"
+#include "app/Accessibility.h"
 #include "app/Application.h"
 #include "app/Form1.h"
 
@@ -14,5 +15,6 @@ int main(int argc, char *argv[])
     bench::notePhase("application");
 
     Form1 window;
+    accessibility::attach(window);
     return bench::runToFirstFrame(window);
 }

@@ -13,6 +13,27 @@ inline constexpr int FirstTakeBackIndex = 9;
 /// Index of the first marker of a game; later markers follow one by one.
 inline constexpr int FirstMarkerIndex = 301;
 
+/// What an image on the board is.
+enum class Element { Template, Palette, Guess, Marker };
+
+/// What the image with index @p index is: the template, a palette symbol below the take-back
+/// threshold, a guess symbol below the first marker, a marker from there on.
+constexpr Element elementAt(int index)
+{
+    if (index == TemplateIndex)
+        return Element::Template;
+    if (index < FirstTakeBackIndex)
+        return Element::Palette;
+    return index < FirstMarkerIndex ? Element::Guess : Element::Marker;
+}
+
+/// Whether the image with index @p index is a guess symbol or a marker, which a new game removes.
+constexpr bool onBoard(int index)
+{
+    const Element element = elementAt(index);
+    return element == Element::Guess || element == Element::Marker;
+}
+
 /// Stored pictures of the hit marker and the near marker; pictures 0 to 7 are the symbols.
 inline constexpr int HitPicture = 8;
 inline constexpr int NearPicture = 9;

@@ -3,10 +3,10 @@
 #include "host/Events.h"
 #include "host/Twips.h"
 
-#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QEvent>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QWidget>
 
@@ -14,56 +14,28 @@
 
 namespace host {
 
-namespace {
-
-// The rows' scroll area. Its canvas holds the rows in the client area's own coordinates, so that
-// the scroll position alone decides where they show.
-class RowsArea final : public QAbstractScrollArea
-{
-public:
-    RowsArea(QWidget *window, int band)
-        : QAbstractScrollArea(window), m_canvas(new QWidget(viewport())), m_band(band)
-    {
-        setFrameShape(QFrame::NoFrame);
-        // The window's own background, and no stop in the keyboard's tab order.
-        viewport()->setAutoFillBackground(false);
-        setFocusPolicy(Qt::NoFocus);
-        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        placeCanvas();
-    }
-
-    QWidget *canvas() const { return m_canvas; }
-
-protected:
-    void scrollContentsBy(int, int) override { placeCanvas(); }
-
-private:
-    void placeCanvas() { m_canvas->move(0, -m_band - verticalScrollBar()->value()); }
-
-    QWidget *m_canvas;
-    int m_band;
-};
-
-} // namespace
-
-ClientArea::ClientArea(QWidget *window) : QObject(window), m_window(window) { }
-
-ClientArea &ClientArea::of(QWidget *window)
-{
-    auto *area = window->findChild<ClientArea *>(QString(), Qt::FindDirectChildrenOnly);
-    return area ? *area : *new ClientArea(window);
-}
+ClientArea::ClientArea(QWidget *window) : m_window(window) { }
 
 void ClientArea::setScrolling(double top, double notch)
 {
     m_scrollingTop = top;
     m_band = toPixels(top);
-    auto *rows = new RowsArea(m_window, m_band);
-    m_rows = rows;
-    m_canvas = rows->canvas();
-    rows->verticalScrollBar()->setSingleStep(
+    m_rows = new QScrollArea(m_window);
+    m_rows->setFrameShape(QFrame::NoFrame);
+    // No stop in the keyboard's tab order, and the window's own background behind the rows.
+    m_rows->setFocusPolicy(Qt::NoFocus);
+    m_rows->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_rows->viewport()->setAutoFillBackground(false);
+    // The rows keep the client area's coordinates: their canvas starts at the client area's top,
+    // a band's height above the scrolled widget, whose top is the first row that shows.
+    auto *scrolled = new QWidget;
+    m_canvas = new QWidget(scrolled);
+    m_canvas->move(0, -m_band);
+    m_rows->setWidget(scrolled);
+    scrolled->setAutoFillBackground(false);
+    m_rows->verticalScrollBar()->setSingleStep(
         std::max(1, toPixels(notch) / QApplication::wheelScrollLines()));
-    rows->lower();
+    m_rows->lower();
     layOutRows(m_window->size());
     m_window->installEventFilter(this);
 }
@@ -82,23 +54,18 @@ void ClientArea::put(QWidget *control, double left, double top, double width, do
         m_canvas->resize(m_canvas->size().expandedTo({rect.right() + 1, rect.bottom() + 1}));
 }
 
-void ClientArea::setBoard(std::function<Board()> board)
+void ClientArea::setContent(std::function<Content()> content)
 {
-    m_board = std::move(board);
+    m_content = std::move(content);
 }
 
-void ClientArea::boardChanged()
+void ClientArea::contentChanged()
 {
     // Once for all the changes an event makes, when it is over.
     if (m_pending)
         return;
     m_pending = true;
     QMetaObject::invokeMethod(this, &ClientArea::follow, Qt::QueuedConnection);
-}
-
-int ClientArea::scrollPosition() const
-{
-    return m_rows ? m_rows->verticalScrollBar()->value() : 0;
 }
 
 bool ClientArea::eventFilter(QObject *watched, QEvent *event)
@@ -111,23 +78,28 @@ bool ClientArea::eventFilter(QObject *watched, QEvent *event)
 void ClientArea::follow()
 {
     m_pending = false;
-    if (!m_board || !m_rows)
+    if (!m_content || !m_rows)
         return;
-    Board board;
-    raise("ClientArea", [&] { board = m_board(); });
-    const QRect extent = twipsRect(board.extent);
-    m_boardBottom = extent.bottom() + 1;
+    Content content;
+    runHandler("ClientArea", [&] { content = m_content(); });
+    const QRect extent = twipsRect(content.extent);
+    m_contentSize = {extent.right() + 1, extent.bottom() + 1};
 
     // The window never shrinks by itself. It grows downward as far as the screen lets it; below
-    // that the rows scroll, and the scroll bar takes its width beside the board.
+    // that the rows scroll, and the scroll bar takes its width beside the content.
     const QSize client = m_window->size();
-    const int height = std::max(client.height(), std::min(m_boardBottom, roomBelow()));
-    const int bar = m_boardBottom > height ? scrollBarWidth() : 0;
-    const QSize wanted(std::max(client.width(), extent.right() + 1 + bar), height);
+    const int height = std::max(client.height(), std::min(m_contentSize.height(), roomBelow()));
+    const int bar = m_contentSize.height() > height ? scrollBarWidth() : 0;
+    const QSize wanted(std::max(client.width(), m_contentSize.width() + bar), height);
     if (wanted != client)
         m_window->resize(wanted);
     layOutRows(wanted);
-    scrollTo(twipsRect(board.focus));
+
+    // As little as it takes to show the focus whole: its bottom edge, then its top edge, which
+    // wins should the focus be taller than the rows' view.
+    const QRect focus = twipsRect(content.focus).translated(0, -m_band);
+    m_rows->ensureVisible(focus.left(), focus.bottom() + 1, 0, 0);
+    m_rows->ensureVisible(focus.left(), focus.top(), 0, 0);
 }
 
 int ClientArea::roomBelow() const
@@ -149,23 +121,12 @@ void ClientArea::layOutRows(QSize client)
 {
     const int shown = std::max(0, client.height() - m_band);
     m_rows->setGeometry(0, m_band, client.width(), shown);
-    // The scroll bar is there exactly while the rows scroll, at once rather than later.
-    const int range = std::max(0, m_boardBottom - client.height());
+    // The scroll bar is there exactly while the rows scroll, at once rather than once the scroll
+    // area has noticed. The scrolled widget reaches down to the content's bottom, or fills the
+    // view, and is never wider than the content, which the window is made wide enough to show.
+    const int range = std::max(0, m_contentSize.height() - client.height());
     m_rows->setVerticalScrollBarPolicy(range > 0 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    QScrollBar *bar = m_rows->verticalScrollBar();
-    bar->setRange(0, range);
-    bar->setPageStep(std::max(1, shown));
-}
-
-void ClientArea::scrollTo(const QRect &focus)
-{
-    // As little as it takes to show the focus whole; its top first, should it be too tall.
-    QScrollBar *bar = m_rows->verticalScrollBar();
-    const int shown = m_rows->height();
-    int position = bar->value();
-    position = std::max(position, focus.bottom() + 1 - m_band - shown);
-    position = std::min(position, focus.top() - m_band);
-    bar->setValue(position);
+    m_rows->widget()->resize(m_contentSize.width(), shown + range);
 }
 
 } // namespace host

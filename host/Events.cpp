@@ -8,7 +8,7 @@
 
 namespace host {
 
-void raise(const char *handler, const std::function<void()> &body) noexcept
+void runHandler(const char *handler, const std::function<void()> &body) noexcept
 {
     // Qt's event loop must never see an exception: it cannot unwind through it.
     try {
@@ -23,7 +23,7 @@ void raise(const char *handler, const std::function<void()> &body) noexcept
 void connectClick(QAbstractButton *button, const char *handler, std::function<void()> body)
 {
     QObject::connect(button, &QAbstractButton::clicked, button,
-        [handler, body = std::move(body)] { raise(handler, body); });
+        [handler, body = std::move(body)] { runHandler(handler, body); });
 }
 
 } // namespace host

@@ -16,18 +16,18 @@ std::string describe(qint16 index)
 
 } // namespace
 
-ImageArray::ImageArray(QWidget *window) : m_window(window) { }
+ImageArray::ImageArray(ClientArea &area) : m_area(area) { }
 
 ImageElement &ImageArray::add(qint16 index)
 {
-    auto *element = new ImageElement(index, m_window);
+    auto *element = new ImageElement(index, m_area);
     connect(element, &ImageElement::clicked, this, [this](qint16 i) {
         if (m_onClick)
-            raise(m_clickName, [&] { m_onClick(i); });
+            runHandler(m_clickName, [&] { m_onClick(i); });
     });
     connect(element, &ImageElement::doubleClicked, this, [this](qint16 i) {
         if (m_onDoubleClick)
-            raise(m_doubleClickName, [&] { m_onDoubleClick(i); });
+            runHandler(m_doubleClickName, [&] { m_onDoubleClick(i); });
     });
     connect(element, &ImageElement::shown, this, &ImageArray::shown);
     m_elements.emplace(index, element);
@@ -66,7 +66,7 @@ ImageElement &ImageArray::create(qint16 index)
     ImageElement &element = add(index);
     element.setVisible(false);
     element.setStretch(original.stretch());
-    element.setSize(original.twipsWidth(), original.twipsHeight());
+    element.setTwipsSize(original.twipsWidth(), original.twipsHeight());
     Q_EMIT created(index);
     return element;
 }

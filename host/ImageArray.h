@@ -18,8 +18,8 @@ class ImageArray : public QObject
     Q_OBJECT
 
 public:
-    /// An empty array whose elements are shown on @p window, which owns them.
-    explicit ImageArray(QWidget *window);
+    /// An empty array whose elements @p area places on its window, which owns them.
+    explicit ImageArray(ClientArea &area);
 
     /// Adds an element that belongs to the window's stored layout, shown unless hidden later.
     ImageElement &addStored(qint16 index);
@@ -51,7 +51,7 @@ Q_SIGNALS:
 private:
     ImageElement &add(qint16 index);
 
-    QWidget *m_window;
+    ClientArea &m_area;
     std::map<qint16, ImageElement *> m_elements;
     const char *m_clickName = "";
     const char *m_doubleClickName = "";

@@ -1,30 +1,83 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/ImageElement.h"
-#include "host/Accessible.h"
 #include "host/ClientArea.h"
+#include "host/Window.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace host {
 
-ImageElement::ImageElement(qint16 index, QWidget *window)
-    : QLabel(window), m_index(index), m_area(ClientArea::of(window))
-{ }
+namespace {
 
-void ImageElement::setLeft(float twips)
+// An image element. One that the program marks pressable is a button whose press is a click.
+class AccessibleImage : public QAccessibleWidget
+{
+public:
+    explicit AccessibleImage(ImageElement *element) : QAccessibleWidget(element) { }
+
+    QAccessible::Role role() const override
+    {
+        return pressable() ? QAccessible::Button : QAccessible::Graphic;
+    }
+
+    // The window lists the elements itself, whichever widget holds them on the screen.
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(widget()->window());
+    }
+
+    QStringList actionNames() const override
+    {
+        return pressable() ? QStringList {pressAction()} : QStringList();
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() && pressable())
+            element()->press();
+    }
+
+private:
+    ImageElement *element() const { return static_cast<ImageElement *>(widget()); }
+
+    // As for the mouse, a hidden element takes no clicks.
+    bool pressable() const
+    {
+        return element()->pressable() && !element()->isHidden() && element()->isEnabled();
+    }
+};
+
+QAccessibleInterface *imageInterface(const QString & /*className*/, QObject *object)
+{
+    if (auto *element = qobject_cast<ImageElement *>(object))
+        return new AccessibleImage(element);
+    return nullptr;
+}
+
+} // namespace
+
+ImageElement::ImageElement(qint16 index, ClientArea &area)
+    : QLabel(area.window()), m_index(index), m_area(area)
+{
+    // Before anything can ask for the element's interface, which the toolkit then keeps.
+    QAccessible::installFactory(imageInterface);
+}
+
+void ImageElement::setTwipsLeft(float twips)
 {
     m_left = twips;
     reposition();
 }
 
-void ImageElement::setTop(float twips)
+void ImageElement::setTwipsTop(float twips)
 {
     m_top = twips;
     reposition();
 }
 
-void ImageElement::setSize(float width, float height)
+void ImageElement::setTwipsSize(float width, float height)
 {
     m_width = width;
     m_height = height;

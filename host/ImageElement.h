@@ -16,19 +16,19 @@ class ImageElement : public QLabel
     Q_OBJECT
 
 public:
-    /// Element @p index of an array shown on @p window.
-    ImageElement(qint16 index, QWidget *window);
+    /// Element @p index of an array, placed by @p area on its window.
+    ImageElement(qint16 index, ClientArea &area);
 
     /// The element's place and size in twips, as last set.
-    float left() const { return m_left; }
-    float top() const { return m_top; }
+    float twipsLeft() const { return m_left; }
+    float twipsTop() const { return m_top; }
     float twipsWidth() const { return m_width; }
     float twipsHeight() const { return m_height; }
     /// Moves the element; positions are twips from the top-left of the window's client area.
-    void setLeft(float twips);
-    void setTop(float twips);
+    void setTwipsLeft(float twips);
+    void setTwipsTop(float twips);
     /// Resizes the element, in twips.
-    void setSize(float width, float height);
+    void setTwipsSize(float width, float height);
 
     /// Whether the picture is scaled to fill the element.
     bool stretch() const { return hasScaledContents(); }

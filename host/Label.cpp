@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/Label.h"
-#include "host/Accessible.h"
+#include "host/Window.h"
 
 namespace host {
 

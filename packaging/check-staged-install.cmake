@@ -3,9 +3,9 @@
 # package build does, then checks that every installed file is in its place and well formed.
 #   cmake -DBUILD_DIR=<build> -DCONFIG=<config> -DSTAGE_DIR=<folder> -DRELEASE_VERSION=<x.y.z>
 #         -DBINDIR=<games folder under the prefix> -DICON_SIZES=<16;22;...>
-#         -P check-staged-install.cmake
+#         -DMETAINFO=<ON when the build installs the metainfo> -P check-staged-install.cmake
 
-foreach(variable BUILD_DIR STAGE_DIR RELEASE_VERSION BINDIR ICON_SIZES)
+foreach(variable BUILD_DIR STAGE_DIR RELEASE_VERSION BINDIR ICON_SIZES METAINFO)
     if(NOT DEFINED ${variable})
         message(FATAL_ERROR "${variable} is not set")
     endif()
@@ -96,7 +96,14 @@ if(NOT copyright STREQUAL "" AND NOT copyright MATCHES "^${dep5}")
     message(SEND_ERROR "/usr/share/doc/vorn/copyright is not in the machine-readable format")
 endif()
 
+# The metainfo is there exactly when the build was given a homepage.
 set(metainfo share/metainfo/io.vorn.vorn.metainfo.xml)
+if(NOT METAINFO)
+    if(EXISTS "${root}/${metainfo}")
+        message(SEND_ERROR "/usr/${metainfo} is installed, though no homepage was given")
+    endif()
+    return()
+endif()
 read_head("${metainfo}" 1 ignored)
 if(EXISTS "${root}/${metainfo}")
     file(READ "${root}/${metainfo}" text)

@@ -2,7 +2,9 @@
 #pragma once
 
 #include "ScriptedRandom.h"
+#include "app/Accessibility.h"
 #include "app/Form1.h"
+#include "game/Board.h"
 
 #include <QPushButton>
 #include <QString>
@@ -10,7 +12,8 @@
 #include <memory>
 #include <vector>
 
-/// A started Form1 whose codes come from a script, with short ways to play it and read it.
+/// A started Form1, as the program starts it, whose codes come from a script, with short ways to
+/// play it and read it.
 class FormHarness
 {
 public:
@@ -21,6 +24,7 @@ public:
         random = source.get();
         random->deal(firstCode, 6);
         form = std::make_unique<Form1>(std::move(source));
+        accessibility::attach(*form);
     }
 
     /// Clicks the Znak elements with these indices, one after another.
@@ -51,7 +55,7 @@ public:
     {
         std::vector<qint16> result;
         for (const qint16 index : form->Znak.indices())
-            if (index >= 9)
+            if (game::onBoard(index))
                 result.push_back(index);
         return result;
     }

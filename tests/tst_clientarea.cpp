@@ -5,7 +5,6 @@
 // Runs again at scale factors 1.5 and 2, where everything is in device-independent pixels.
 #include "FormHarness.h"
 #include "game/Board.h"
-#include "host/ClientArea.h"
 #include "host/Twips.h"
 
 #include <QAbstractScrollArea>
@@ -34,7 +33,7 @@ private:
     {
         return form().findChild<QAbstractScrollArea *>()->verticalScrollBar();
     }
-    int scrollPosition() { return host::ClientArea::of(&form()).scrollPosition(); }
+    int scrollPosition() { return scrollBar()->value(); }
 
     // The part of the client area where the rows show, in the client area's coordinates.
     QRect rowsInView()

@@ -4,6 +4,7 @@
 // the order the mouse made them, and an error in a handler stays inside it.
 #include "host/HostError.h"
 #include "host/ImageArray.h"
+#include "host/Window.h"
 
 #include <QPointer>
 #include <QSignalSpy>
@@ -14,15 +15,15 @@ class TestImageArray : public QObject
     Q_OBJECT
 
 private:
-    QWidget *m_window = nullptr;
+    host::Window *m_window = nullptr;
     host::ImageArray *m_array = nullptr;
 
     host::ImageElement &showElement(qint16 index)
     {
         host::ImageElement &element = m_array->create(index);
         element.setPicture(host::Picture(0, QPixmap(50, 46)));
-        element.setLeft(600);
-        element.setTop(1200);
+        element.setTwipsLeft(600);
+        element.setTwipsTop(1200);
         element.setVisible(true);
         return element;
     }
@@ -30,13 +31,13 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_window = new QWidget;
+        m_window = new host::Window;
         m_window->resize(432, 509);
-        m_array = new host::ImageArray(m_window);
+        m_array = new host::ImageArray(m_window->clientArea());
         host::ImageElement &original = m_array->addStored(0);
-        original.setSize(495, 495);
-        original.setLeft(240);
-        original.setTop(600);
+        original.setTwipsSize(495, 495);
+        original.setTwipsLeft(240);
+        original.setTwipsTop(600);
         original.setStretch(true);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
@@ -62,8 +63,8 @@ private Q_SLOTS:
 
         // A picture fills the element's square whatever its own size.
         element.setPicture(host::Picture(0, QPixmap(50, 46)));
-        element.setTop(1600);
-        element.setLeft(120);
+        element.setTwipsTop(1600);
+        element.setTwipsLeft(120);
         QCOMPARE(element.geometry(), QRect(8, 107, 33, 33));
         QCOMPARE(m_array->indices(), (std::vector<qint16> {0, 11}));
     }

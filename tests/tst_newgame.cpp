@@ -22,8 +22,8 @@ private Q_SLOTS:
         QCOMPARE(form.Znak.indices(), (Indices {0, 1, 2, 3, 4, 5, 6}));
         QVERIFY(form.Znak[0].isHidden());
         for (qint16 i = 1; i <= 6; ++i) {
-            QCOMPARE(form.Znak[i].top(), 800.0f);
-            QCOMPARE(form.Znak[i].left(), float((i - 1) * 600 + 120));
+            QCOMPARE(form.Znak[i].twipsTop(), 800.0f);
+            QCOMPARE(form.Znak[i].twipsLeft(), float((i - 1) * 600 + 120));
             QVERIFY(h.shows(i, i - 1));
             QVERIFY(form.Znak[i].isVisibleTo(&form));
         }

@@ -21,16 +21,16 @@ private Q_SLOTS:
         const int pictures[] = {5, 0, 2, 5};
         for (int p = 1; p <= 4; ++p) {
             const host::ImageElement &symbol = h.form->Znak[static_cast<qint16>(10 + p)];
-            QCOMPARE(symbol.top(), 1600.0f);
-            QCOMPARE(symbol.left(), float((p - 1) * 600 + 120));
+            QCOMPARE(symbol.twipsTop(), 1600.0f);
+            QCOMPARE(symbol.twipsLeft(), float((p - 1) * 600 + 120));
             QVERIFY(h.shows(10 + p, pictures[p - 1]));
             QVERIFY(symbol.isVisibleTo(h.form.get()));
         }
         const int markerPictures[] = {8, 8, 9, 9};
         for (int k = 1; k <= 4; ++k) {
             const host::ImageElement &marker = h.form->Znak[static_cast<qint16>(300 + k)];
-            QCOMPARE(marker.top(), 1600.0f);
-            QCOMPARE(marker.left(), float((4 + k) * 600));
+            QCOMPARE(marker.twipsTop(), 1600.0f);
+            QCOMPARE(marker.twipsLeft(), float((4 + k) * 600));
             QCOMPARE(marker.twipsWidth(), 495.0f);
             QVERIFY(marker.stretch());
             QVERIFY(h.shows(300 + k, markerPictures[k - 1]));
@@ -47,8 +47,8 @@ private Q_SLOTS:
         QCOMPARE(h.counters(), QString("2 1 301"));
         h.click({1});
         const host::ImageElement &next = h.form->Znak[21];
-        QCOMPARE(next.top(), 2200.0f);
-        QCOMPARE(next.left(), 120.0f);
+        QCOMPARE(next.twipsTop(), 2200.0f);
+        QCOMPARE(next.twipsLeft(), 120.0f);
     }
 
     void breakingTheCodeDoesNotEndTheGame()
@@ -66,9 +66,9 @@ private Q_SLOTS:
         h.click({1, 1, 1, 1, 4, 3, 2, 1});
         // Row 1: one hit. Row 2: four nears, numbered on from the first row's marker.
         QCOMPARE(h.board(), (Indices {11, 12, 13, 14, 21, 22, 23, 24, 301, 302, 303, 304, 305}));
-        QCOMPARE(h.form->Znak[302].top(), 2200.0f);
-        QCOMPARE(h.form->Znak[302].left(), 3000.0f);
-        QCOMPARE(h.form->Znak[305].left(), 4800.0f);
+        QCOMPARE(h.form->Znak[302].twipsTop(), 2200.0f);
+        QCOMPARE(h.form->Znak[302].twipsLeft(), 3000.0f);
+        QCOMPARE(h.form->Znak[305].twipsLeft(), 4800.0f);
     }
 
     void takeBackOnlyTheLastSymbol()
@@ -163,7 +163,7 @@ private Q_SLOTS:
                 h.click({1});
         const auto lastSymbol = static_cast<qint16>(290 + places);
         QVERIFY(h.form->Znak.contains(lastSymbol));
-        QCOMPARE(h.form->Znak[lastSymbol].top(), 18400.0f);
+        QCOMPARE(h.form->Znak[lastSymbol].twipsTop(), 18400.0f);
         QCOMPARE(h.counters(), QString("30 1 330"));
 
         // Row 30 would need indices that markers hold: palette clicks place nothing now.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every number the random source can return lies in [0, 1), so a code cell drawn from it lies
-// in 1 to N, even at the generator's extreme draws.
+// Every number the random source can return lies in [0, 1), so a code cell that a new game draws
+// from it lies in 1 to N, even at the generator's extreme draws.
+#include "FormHarness.h"
 #include "host/Random.h"
 
 #include <QTest>
@@ -24,12 +25,25 @@ private Q_SLOTS:
             QVERIFY(host::ClockRandom::toUnit(draw) < 1.0f);
     }
 
-    void cellsStayInRange()
+    // The source's least and greatest numbers, dealt through "Nova igra" into every palette size.
+    void extremesDrawTheFirstAndLastSymbol()
     {
-        const float largest = host::ClockRandom::toUnit(std::numeric_limits<std::uint32_t>::max());
+        const float least = host::ClockRandom::toUnit(0);
+        const float greatest = host::ClockRandom::toUnit(std::numeric_limits<std::uint32_t>::max());
+        FormHarness h;
         for (int symbols = 4; symbols <= 8; ++symbols) {
-            QCOMPARE(std::floor(symbols * static_cast<double>(largest) + 1), double(symbols));
-            QCOMPARE(std::floor(symbols * 0.0 + 1), 1.0);
+            while (h.symbols() != symbols) {
+                h.random->deal({1, 1, 1, 1}, h.symbols());
+                if (h.symbols() < symbols)
+                    h.form->Command4_Click();
+                else
+                    h.form->Command3_Click();
+            }
+            h.random->numbers = {least, greatest, greatest, least};
+            h.form->Command1_Click();
+            const QString last = QString::number(symbols);
+            QCOMPARE(h.form->Label4->caption(), QString("1 %1 %1 1 ").arg(last));
+            QCOMPARE(h.form->SecretCode[2], double(symbols));
         }
     }
 
@@ -50,5 +64,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestRandom)
+QTEST_MAIN(TestRandom)
 #include "tst_random.moc"

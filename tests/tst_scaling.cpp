@@ -8,6 +8,7 @@
 // and 3.
 #include "FormHarness.h"
 #include "host/ImageArray.h"
+#include "host/Window.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -252,11 +253,11 @@ private Q_SLOTS:
     // screen to screen.
     void drawnOncePerPictureAndRatio()
     {
-        QWidget window;
+        host::Window window;
         window.resize(600, 600);
-        host::ImageArray array(&window);
+        host::ImageArray array(window.clientArea());
         host::ImageElement &original = array.addStored(0);
-        original.setSize(495, 495);
+        original.setTwipsSize(495, 495);
         original.setStretch(true);
         original.setVisible(false);
         std::map<std::pair<int, int>, int> drawings; // by picture and pixels across
@@ -276,8 +277,8 @@ private Q_SLOTS:
             host::ImageElement &element = array.create(i);
             element.setPicture(i <= 174 ? marker : symbol);
             const int row = (i - 1) / 15, column = (i - 1) % 15;
-            element.setLeft(float(column * 600));
-            element.setTop(float(row * 600));
+            element.setTwipsLeft(float(column * 600));
+            element.setTwipsTop(float(row * 600));
             element.setVisible(true);
         }
         // The window paints itself anew on each screen, and the pictures it has drawn for a

@@ -50,8 +50,8 @@ private Q_SLOTS:
         h.form->Command4_Click();
         QCOMPARE(snapshot(h), highest);
         for (qint16 i = 1; i <= 8; ++i) {
-            QCOMPARE(h.form->Znak[i].left(), float((i - 1) * 600 + 120));
-            QCOMPARE(h.form->Znak[i].top(), 800.0f);
+            QCOMPARE(h.form->Znak[i].twipsLeft(), float((i - 1) * 600 + 120));
+            QCOMPARE(h.form->Znak[i].twipsTop(), 800.0f);
             QVERIFY(h.shows(i, i - 1));
         }
     }
@@ -62,7 +62,7 @@ private Q_SLOTS:
         h.random->deal({7, 7, 7, 7}, 7);
         h.form->Command4_Click();
         QCOMPARE(h.form->Text1->text(), QString("7"));
-        QCOMPARE(h.form->Znak[7].left(), 3720.0f);
+        QCOMPARE(h.form->Znak[7].twipsLeft(), 3720.0f);
         QVERIFY(h.shows(7, 6));
         QVERIFY(h.form->Znak[7].isVisibleTo(h.form.get()));
         QCOMPARE(h.form->SecretCode[1], 7.0);
@@ -76,7 +76,7 @@ private Q_SLOTS:
 
         h.random->deal({6, 6, 6, 6}, 6);
         h.form->Command4_Click();
-        QCOMPARE(h.form->Znak[6].left(), 3120.0f);
+        QCOMPARE(h.form->Znak[6].twipsLeft(), 3120.0f);
         QVERIFY(h.shows(6, 5));
     }
 

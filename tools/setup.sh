@@ -10,11 +10,10 @@ mode=${1:-run}
 cd "$(dirname "$0")/.."
 
 # What building and running needs; the tests also validate the desktop files and the manual
-# page, and build the Debian package and check it with lintian.
-packages="cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core"
+# page, and build the Debian package and check it with lintian (tools/packages.txt).
 case "$mode" in
-run) ;;
-test) packages="$packages desktop-file-utils appstream groff-base dpkg-dev lintian clang-format clang-tidy" ;;
+run) builds="release" ;;
+test) builds="ci asan" ;;
 *)
     echo "usage: sh tools/setup.sh run|test" >&2
     exit 2
@@ -22,7 +21,7 @@ test) packages="$packages desktop-file-utils appstream groff-base dpkg-dev linti
 esac
 
 # shellcheck disable=SC2086
-sh tools/install-packages.sh $packages
+sh tools/install-packages.sh $builds
 
 case "$mode" in
 run)

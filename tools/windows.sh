@@ -15,11 +15,7 @@ started=$(date +%s)
 elapsed() { echo "$(($(date +%s) - $1)) s"; }
 
 # Compilers, Qt's host tools (moc, rcc, uic), wine, NSIS, and what the build and tests use.
-packages="cmake ninja-build perl xz-utils qt6-base-dev qt6-base-dev-tools
-    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine wine64 nsis icoutils xvfb xdotool"
-# shellcheck disable=SC2086
-sh tools/install-packages.sh $packages
+sh tools/install-packages.sh windows
 
 step=$(date +%s)
 qt=$(sh tools/windows/qt.sh)
