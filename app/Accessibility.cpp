@@ -28,12 +28,9 @@ QString pictureName(int picture)
 }
 
 // The stored picture that an element shows, or -1.
-int pictureOf(const Form1 &window, const host::ImageElement &element)
+int pictureOf(const host::ImageElement &element)
 {
-    for (const qint16 i : window.Slika.indices())
-        if (window.Slika[i].picture().cacheKey() == element.picture().cacheKey())
-            return i;
-    return -1;
+    return element.picture().number();
 }
 
 void describe(QWidget *widget, const QString &name, const QString &description)
@@ -87,14 +84,14 @@ void describeElement(Form1 &window, qint16 index)
     case game::Element::Guess:
         describe(&element,
             QStringLiteral("%1, red %2, mesto %3")
-                .arg(pictureName(pictureOf(window, element)))
+                .arg(pictureName(pictureOf(element)))
                 .arg(game::guessRow(index))
                 .arg(game::guessPlace(index)),
             QStringLiteral("Pokusaj; klik na poslednji postavljeni simbol ga vraca"));
         element.setPressable(true);
         break;
     case game::Element::Marker: {
-        const bool hit = pictureOf(window, element) == game::HitPicture;
+        const bool hit = pictureOf(element) == game::HitPicture;
         describe(&element,
             QStringLiteral("%1, red %2")
                 .arg(pictureName(hit ? game::HitPicture : game::NearPicture))
@@ -135,7 +132,7 @@ void describeScore(Form1 &window, int row)
         const host::ImageElement &element = window.Znak[index];
         if (game::elementAt(index) == game::Element::Marker
             && game::rowAt(element.twipsTop()) == row)
-            ++(pictureOf(window, element) == game::HitPicture ? hits : nears);
+            ++(pictureOf(element) == game::HitPicture ? hits : nears);
     }
     const QString text = score(hits, nears);
     for (const qint16 index : window.Znak.indices())

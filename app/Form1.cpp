@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Form1.h"
 
+#include "assets/Tile.h"
 #include "game/Board.h"
 #include "game/Settings.h"
 #include "host/ClientArea.h"
@@ -147,7 +148,9 @@ void Form1::createPictures()
         picture.setTwipsSize(750, 690);
         picture.setTwipsLeft(static_cast<float>(240 + (i % 5) * 720));
         picture.setTwipsTop(i < 5 ? 1200.0f : 1920.0f);
-        picture.setPicture(host::readBitmap(QStringLiteral(":/pictures/slika%1.bmp").arg(i)));
+        picture.setPicture(
+            host::Picture(i, host::readBitmap(QStringLiteral(":/pictures/slika%1.bmp").arg(i)),
+                [i](QSize size) { return pictures::drawTile(i, size); }));
     }
 
     host::ImageElement &original = Znak.addStored(game::TemplateIndex);

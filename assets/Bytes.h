@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Colours and byte buffers shared by the picture generator's file writers.
+// Colours and byte buffers shared by the picture generator's writers of the Windows formats.
 #pragma once
 
 #include <cstdint>
@@ -14,15 +14,6 @@ struct Rgb
     std::uint8_t r = 0;
     std::uint8_t g = 0;
     std::uint8_t b = 0;
-};
-
-/// A pixel with straight (not premultiplied) alpha; alpha 0 is fully transparent.
-struct Rgba
-{
-    std::uint8_t r = 0;
-    std::uint8_t g = 0;
-    std::uint8_t b = 0;
-    std::uint8_t a = 0;
 };
 
 inline void put16(Bytes &out, std::uint32_t value)

@@ -9,8 +9,8 @@
 // 16-colour palette of the window icon.
 #include "Icon.h"
 
-#include "Png.h"
-#include "Raster.h"
+#include <QPainter>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <cstdio>
@@ -204,20 +204,18 @@ std::optional<Grid> gridFor(int size)
     return std::nullopt;
 }
 
-std::vector<Rgba> paintGrid(Grid grid)
+QImage paintGrid(Grid grid)
 {
-    std::vector<Rgba> pixels;
-    for (const std::string_view row : grid) {
-        for (const char cell : row) {
-            if (cell == '.') {
-                pixels.push_back({});
-                continue;
-            }
-            const Rgb colour = colourOf(cell);
-            pixels.push_back({colour.r, colour.g, colour.b, 255});
+    const int size = static_cast<int>(grid.size());
+    QImage image(size, size, QImage::Format_ARGB32);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const char cell = grid[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
+            const Rgb colour = cell == '.' ? Rgb {} : colourOf(cell);
+            image.setPixel(x, y, qRgba(colour.r, colour.g, colour.b, cell == '.' ? 0 : 255));
         }
     }
-    return pixels;
+    return image;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -227,6 +225,20 @@ std::vector<Rgba> paintGrid(Grid grid)
 // first, so that the prism's outline covers where they meet it.
 
 constexpr int designUnits = 256;
+
+// A corner of a shape, in whole pixels from the top left corner of the picture.
+struct Point
+{
+    int x = 0;
+    int y = 0;
+};
+
+// A filled polygon in one opaque colour.
+struct Shape
+{
+    std::vector<Point> corners;
+    Rgb colour;
+};
 
 struct Part
 {
@@ -398,13 +410,26 @@ Bytes iconIco()
     return out;
 }
 
-Bytes iconPng(int size)
+QImage iconImage(int size)
 {
     if (std::ranges::find(iconSizes, size) == iconSizes.end())
         throw std::logic_error("the icon is not drawn at size " + std::to_string(size));
     if (const auto grid = gridFor(size))
-        return encodePng(size, paintGrid(*grid));
-    return encodePng(size, rasterize(allShapes(size), size));
+        return paintGrid(*grid);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    for (const Shape &shape : allShapes(size)) {
+        QPolygonF polygon;
+        for (const Point corner : shape.corners)
+            polygon << QPointF(corner.x, corner.y);
+        painter.setBrush(QColor(shape.colour.r, shape.colour.g, shape.colour.b));
+        painter.drawPolygon(polygon);
+    }
+    painter.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 std::string iconSvg()

@@ -6,12 +6,17 @@
 //
 // slika0.bmp ... slika9.bmp are the 50 x 46 tiles the board shows; vorn.ico is the window icon,
 // and vorn-16.png ... vorn-256.png and vorn.svg the icons of the desktop's icon theme, all drawn
-// in Icon.cpp. The output is the same byte for byte on every run, so the committed files can be
-// checked against the sources. To change a picture, edit its grid or shapes and run the program
-// again.
+// in Icon.cpp. The bitmaps and the icon file are written byte by byte, since their bytes are
+// their format; the PNG files are Qt's, the same pixels on every run. The committed files are
+// checked against what this draws. To change a picture, edit its grid or shapes and run the
+// program again. The tiles at any other size are drawn by the game itself, from the shapes in
+// Motifs.cpp.
 
 #include "Bytes.h"
 #include "Icon.h"
+
+#include <QImageWriter>
+#include <QString>
 
 #include <algorithm>
 #include <array>
@@ -494,6 +499,16 @@ bool writeFile(const std::filesystem::path &path, const Bytes &bytes)
     return false;
 }
 
+bool writePng(const std::filesystem::path &path, const QImage &image)
+{
+    QImageWriter writer(QString::fromStdString(path.string()), "png");
+    if (writer.write(image))
+        return true;
+    std::fprintf(stderr, "drawpictures: cannot write %s: %s\n", path.string().c_str(),
+        qPrintable(writer.errorString()));
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -512,8 +527,8 @@ int main(int argc, char **argv)
         if (!writeFile(folder / "vorn.ico", pictures::iconIco()))
             return 1;
         for (const int size : pictures::iconSizes)
-            if (!writeFile(
-                    folder / ("vorn-" + std::to_string(size) + ".png"), pictures::iconPng(size)))
+            if (!writePng(
+                    folder / ("vorn-" + std::to_string(size) + ".png"), pictures::iconImage(size)))
                 return 1;
         const std::string svg = pictures::iconSvg();
         if (!writeFile(folder / "vorn.svg", Bytes(svg.begin(), svg.end())))

@@ -5,6 +5,7 @@
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace host {
 
@@ -88,10 +89,10 @@ void ImageElement::reposition()
     m_area.put(this, m_left, m_top, m_width, m_height);
 }
 
-void ImageElement::setPicture(const QPixmap &picture)
+void ImageElement::setPicture(const Picture &picture)
 {
     m_picture = picture;
-    setPixmap(picture);
+    setPixmap(picture.stored());
 }
 
 void ImageElement::setVisible(bool visible)
@@ -130,6 +131,20 @@ void ImageElement::mouseDoubleClickEvent(QMouseEvent *event)
     m_pressed = false;
     if (event->button() == Qt::LeftButton)
         deliver(&ImageElement::doubleClicked);
+}
+
+void ImageElement::paintEvent(QPaintEvent *event)
+{
+    // At one device pixel to a pixel the label stretches the bitmap as it always has. Stretched
+    // onto more pixels it would blur, so there the picture is drawn for them instead; the
+    // ratio is read at each paint, so that a window moved to another screen follows it.
+    const qreal ratio = devicePixelRatio();
+    if (ratio == 1.0 || !stretch() || m_picture.isNull()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.drawPixmap(QPointF(0, 0), m_picture.at(size(), ratio));
 }
 
 void ImageElement::deliver(void (ImageElement::*signal)(qint16))

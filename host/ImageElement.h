@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "host/Picture.h"
+
 #include <QLabel>
-#include <QPixmap>
 
 namespace host {
 
@@ -33,8 +34,10 @@ public:
     bool stretch() const { return hasScaledContents(); }
     void setStretch(bool stretch) { setScaledContents(stretch); }
 
-    QPixmap picture() const { return m_picture; }
-    void setPicture(const QPixmap &picture);
+    /// The picture shown: on a screen of one device pixel to a pixel its bitmap, scaled like
+    /// any label's; on any other screen the picture drawn for the screen's own pixels.
+    Picture picture() const { return m_picture; }
+    void setPicture(const Picture &picture);
 
     /// Shows or hides the element; assistive technology is told when it comes or goes.
     void setVisible(bool visible) override;
@@ -58,6 +61,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void deliver(void (ImageElement::*signal)(qint16));
@@ -69,7 +73,7 @@ private:
     float m_top = 0;
     float m_width = 0;
     float m_height = 0;
-    QPixmap m_picture;
+    Picture m_picture;
     bool m_pressed = false;
     bool m_delivering = false;
     bool m_pressable = false;

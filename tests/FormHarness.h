@@ -63,8 +63,7 @@ public:
     /// Whether element @p index shows stored picture @p picture.
     bool shows(int index, int picture) const
     {
-        return form->Znak[static_cast<qint16>(index)].picture().cacheKey()
-            == form->Slika[static_cast<qint16>(picture)].picture().cacheKey();
+        return form->Znak[static_cast<qint16>(index)].picture().number() == picture;
     }
 
     std::unique_ptr<Form1> form;

@@ -21,7 +21,7 @@ private:
     host::ImageElement &showElement(qint16 index)
     {
         host::ImageElement &element = m_array->create(index);
-        element.setPicture(QPixmap(50, 46));
+        element.setPicture(host::Picture(0, QPixmap(50, 46)));
         element.setTwipsLeft(600);
         element.setTwipsTop(1200);
         element.setVisible(true);
@@ -62,7 +62,7 @@ private Q_SLOTS:
         QVERIFY(element.picture().isNull());
 
         // A picture fills the element's square whatever its own size.
-        element.setPicture(QPixmap(50, 46));
+        element.setPicture(host::Picture(0, QPixmap(50, 46)));
         element.setTwipsTop(1600);
         element.setTwipsLeft(120);
         QCOMPARE(element.geometry(), QRect(8, 107, 33, 33));

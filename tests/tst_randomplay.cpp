@@ -289,8 +289,8 @@ public:
     explicit Checker(const Form1 &form)
     {
         for (qint16 i = 0; i <= NearPicture; ++i) {
-            m_keys.at(i) = form.Slika[i].picture().cacheKey();
-            m_images.at(i) = form.Slika[i].picture().toImage();
+            m_pictures.at(i) = form.Slika[i].picture();
+            m_images.at(i) = form.Slika[i].picture().stored().toImage();
         }
     }
 
@@ -447,16 +447,15 @@ private:
                 .arg(element.twipsTop())
                 .arg(expected.left)
                 .arg(expected.top);
-        const QPixmap picture = element.picture();
         const auto wanted = static_cast<std::size_t>(expected.picture);
-        if (picture.cacheKey() != m_keys.at(wanted) && picture.toImage() != m_images.at(wanted))
+        if (element.picture() != m_pictures.at(wanted))
             return QStringLiteral("Znak %1 does not show picture %2")
                 .arg(expected.index)
                 .arg(expected.picture);
         return {};
     }
 
-    std::array<qint64, NearPicture + 1> m_keys {};
+    std::array<host::Picture, NearPicture + 1> m_pictures;
     std::array<QImage, NearPicture + 1> m_images;
     std::vector<Expected> m_expected;
 };
