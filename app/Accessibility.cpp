@@ -163,7 +163,7 @@ QList<QWidget *> readingOrder(const Form1 &window)
             break;
         }
     }
-    std::sort(board.begin(), board.end());
+    std::ranges::sort(board);
     for (const auto &[row, marker, index] : board)
         order.append(&window.Znak[index]);
     return order;

@@ -48,8 +48,8 @@ QPixmap Picture::at(QSize size, qreal ratio) const
     if (!m_shared)
         return {};
     std::vector<Shared::Drawn> &drawn = m_shared->drawn;
-    const auto found = std::find_if(drawn.begin(), drawn.end(),
-        [&](const Shared::Drawn &d) { return d.size == size && d.ratio == ratio; });
+    const auto found = std::ranges::find_if(
+        drawn, [&](const Shared::Drawn &d) { return d.size == size && d.ratio == ratio; });
     if (found != drawn.end())
         return found->pixmap;
 

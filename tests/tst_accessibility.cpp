@@ -33,8 +33,8 @@ std::vector<Heard> heard;
 
 bool wasHeard(QObject *object, QAccessible::Event type)
 {
-    return std::any_of(heard.begin(), heard.end(),
-        [&](const Heard &event) { return event.object == object && event.type == type; });
+    return std::ranges::any_of(
+        heard, [&](const Heard &event) { return event.object == object && event.type == type; });
 }
 
 class RecordingBridge : public QAccessibleBridge
@@ -361,8 +361,8 @@ private Q_SLOTS:
             return listed;
         };
         const auto heardLabels = [&] {
-            return std::any_of(heard.begin(), heard.end(),
-                [&](const Heard &event) { return labels.contains(event.object); });
+            return std::ranges::any_of(
+                heard, [&](const Heard &event) { return labels.contains(event.object); });
         };
         QVERIFY(listedLabels().isEmpty());
 

@@ -204,7 +204,7 @@ private:
         if (model.lastSymbol() > 0 && below(2) == 0)
             return {kind, model.lastSymbol()};
         const std::vector<qint16> indices = form.Znak.indices();
-        const auto first = std::find_if(indices.begin(), indices.end(), game::onBoard);
+        const auto first = std::ranges::find_if(indices, game::onBoard);
         if (first == indices.end())
             return {kind, 1 + below(model.symbols)};
         return {kind, *(first + below(static_cast<int>(indices.end() - first)))};
@@ -298,10 +298,11 @@ public:
     bool picturesDistinct() const
     {
         for (std::size_t i = 0; i < m_images.size(); ++i) {
-            if (m_images[i].isNull()
-                || std::find(m_images.begin(), m_images.begin() + i, m_images[i])
-                    != m_images.begin() + i)
+            if (m_images[i].isNull())
                 return false;
+            for (std::size_t j = 0; j < i; ++j)
+                if (m_images[j] == m_images[i])
+                    return false;
         }
         return true;
     }
