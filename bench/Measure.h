@@ -4,9 +4,14 @@
 // Small helpers that every benchmark shares: a clock reading, order statistics of samples and
 // the process's own memory figures.
 
-#include <time.h>
+#ifdef _WIN32
+#include <windows.h>
+// After windows.h, which it needs.
+#include <psapi.h>
+#endif
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <fstream>
@@ -15,12 +20,12 @@
 
 namespace bench {
 
-/// CLOCK_MONOTONIC in nanoseconds: the one clock a parent and its child read alike.
+/// The steady clock in nanoseconds. On Linux it is CLOCK_MONOTONIC, which a parent and its child
+/// read alike; a Windows program under wine reads a clock of its own.
 inline std::int64_t monotonicNs()
 {
-    timespec now {};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
 }
 
 /// The @p q quantile (0 to 1) of @p samples, interpolated between the nearest two.
@@ -40,9 +45,25 @@ inline double median(const std::vector<double> &samples)
     return quantile(samples, 0.5);
 }
 
-/// A figure of /proc/self/status given in kB, such as "VmRSS" or "VmHWM"; -1 when missing.
+/// A figure of /proc/self/status given in kB, such as "VmRSS" or "VmHWM"; -1 when missing. On
+/// Windows the same figures come from the process's memory counters: the working set is the
+/// resident memory and "RssAnon" the memory the process holds privately; "RssFile" is missing.
 inline long statusKib(const std::string &field)
 {
+#ifdef _WIN32
+    PROCESS_MEMORY_COUNTERS_EX counters {};
+    counters.cb = sizeof counters;
+    if (!GetProcessMemoryInfo(GetCurrentProcess(),
+            reinterpret_cast<PROCESS_MEMORY_COUNTERS *>(&counters), sizeof counters))
+        return -1;
+    if (field == "VmHWM")
+        return static_cast<long>(counters.PeakWorkingSetSize / 1024);
+    if (field == "VmRSS")
+        return static_cast<long>(counters.WorkingSetSize / 1024);
+    if (field == "RssAnon")
+        return static_cast<long>(counters.PrivateUsage / 1024);
+    return -1;
+#else
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line)) {
@@ -50,6 +71,7 @@ inline long statusKib(const std::string &field)
             return std::stol(line.substr(field.size() + 1));
     }
     return -1;
+#endif
 }
 
 inline double toMib(double kib)

@@ -16,13 +16,16 @@ namespace bench {
 
 namespace {
 
-/// The driver's clock reading right before it spawned this process. Run by hand, the process
-/// counts from its first phase instead.
+/// The driver's clock reading right before it spawned this process. Run by hand, or under wine,
+/// whose clock is not the driver's, the process counts from its first phase instead.
 std::int64_t spawnedNs()
 {
     static const std::int64_t spawned = [] {
-        const char *text = std::getenv("VORN_BENCH_SPAWNED_NS");
-        return text ? std::stoll(text) : monotonicNs();
+#ifndef _WIN32
+        if (const char *text = std::getenv("VORN_BENCH_SPAWNED_NS"))
+            return static_cast<std::int64_t>(std::stoll(text));
+#endif
+        return monotonicNs();
     }();
     return spawned;
 }

@@ -4,8 +4,14 @@
 // first painted frame, and the memory each holds then. The targets are set against the window
 // with the same controls; the empty window is shown for information.
 //
-// Usage: startup_driver [runs]   (40 of each by default; the platform is QT_QPA_PLATFORM's,
-// offscreen when unset, and all three start at the device pixel ratio QT_SCALE_FACTOR gives)
+// Usage: startup_driver [runs [TITLE=PROGRAM...]]
+//   runs      starts of each program, 40 by default
+//   PROGRAM   a probe to start instead of the three beside the driver; the first is compared
+//             with each of the others
+// The platform is QT_QPA_PLATFORM's, offscreen when unset, and every probe starts at the device
+// pixel ratio QT_SCALE_FACTOR gives. VORN_BENCH_LAUNCHER, when set, is a command that starts each
+// probe (its words split at spaces), such as the wine runner for Windows programs, and
+// VORN_BENCH_PLATFORM the name the table gives the platform.
 #include "Measure.h"
 
 #include <fcntl.h>
@@ -26,7 +32,8 @@ extern char **environ;
 
 namespace {
 
-/// One start of a probe: its phases in nanoseconds since its spawn, and its peak memory.
+/// One start of a probe: its phases in nanoseconds since its spawn, the moment its report
+/// reached the driver ("seen", the first frame as the driver sees it), and its memory.
 using Figures = std::map<std::string, double>;
 
 /// Every start of one probe, figure by figure.
@@ -44,7 +51,7 @@ Figures parse(const std::string &line)
         if (equals != std::string::npos)
             figures[word.substr(0, equals)] = std::stod(word.substr(equals + 1));
     }
-    if (!figures.count("frame") || !figures.count("file_kib"))
+    if (!figures.count("frame") || !figures.count("peak_kib"))
         throw std::runtime_error("a probe printed no figures: \"" + line + '"');
     return figures;
 }
@@ -59,14 +66,18 @@ std::vector<char *> environmentWith(std::string &variable)
     return environment;
 }
 
-std::string readAll(int fd)
+/// The words of VORN_BENCH_LAUNCHER, then @p program.
+std::vector<std::string> commandFor(const std::string &program)
 {
-    std::string text;
-    char buffer[512];
-    ssize_t count = 0;
-    while ((count = read(fd, buffer, sizeof buffer)) > 0)
-        text.append(buffer, static_cast<std::size_t>(count));
-    return text;
+    std::vector<std::string> command;
+    if (const char *launcher = std::getenv("VORN_BENCH_LAUNCHER")) {
+        std::istringstream words(launcher);
+        std::string word;
+        while (words >> word)
+            command.push_back(word);
+    }
+    command.push_back(program);
+    return command;
 }
 
 void waitFor(pid_t child, const std::string &program)
@@ -78,8 +89,9 @@ void waitFor(pid_t child, const std::string &program)
 }
 
 /// Spawns @p program with its standard output on the pipe end it returns and its errors
-/// dropped; the clock is read right before the spawn and handed to the child.
-int spawn(const std::string &program, pid_t &child)
+/// dropped; the clock is read right before the spawn, handed to the child and kept in
+/// @p spawnedNs.
+int spawn(const std::string &program, pid_t &child, std::int64_t &spawnedNs)
 {
     int output[2];
     if (pipe(output) != 0)
@@ -91,11 +103,17 @@ int spawn(const std::string &program, pid_t &child)
     posix_spawn_file_actions_addclose(&actions, output[1]);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
 
-    std::string spawned = "VORN_BENCH_SPAWNED_NS=" + std::to_string(bench::monotonicNs());
+    std::vector<std::string> command = commandFor(program);
+    std::vector<char *> argv;
+    for (std::string &word : command)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    spawnedNs = bench::monotonicNs();
+    std::string spawned = "VORN_BENCH_SPAWNED_NS=" + std::to_string(spawnedNs);
     std::vector<char *> environment = environmentWith(spawned);
-    char *argv[] = {const_cast<char *>(program.c_str()), nullptr};
     const int failed
-        = posix_spawn(&child, program.c_str(), &actions, nullptr, argv, environment.data());
+        = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environment.data());
     posix_spawn_file_actions_destroy(&actions);
     close(output[1]);
     if (failed) {
@@ -105,15 +123,26 @@ int spawn(const std::string &program, pid_t &child)
     return output[0];
 }
 
-/// Starts @p program once and reads what it measured.
+/// Starts @p program once and reads what it measured, noting when its report arrived.
 Figures start(const std::string &program)
 {
     pid_t child = 0;
-    const int output = spawn(program, child);
-    const std::string line = readAll(output);
+    std::int64_t spawnedNs = 0;
+    const int output = spawn(program, child, spawnedNs);
+    std::string text;
+    std::int64_t seenNs = 0;
+    char buffer[512];
+    ssize_t count = 0;
+    while ((count = read(output, buffer, sizeof buffer)) > 0) {
+        text.append(buffer, static_cast<std::size_t>(count));
+        if (seenNs == 0 && text.find('\n') != std::string::npos)
+            seenNs = bench::monotonicNs();
+    }
     close(output);
     waitFor(child, program);
-    return parse(line);
+    Figures figures = parse(text);
+    figures["seen"] = static_cast<double>(seenNs - spawnedNs);
+    return figures;
 }
 
 void add(Samples &samples, const Figures &figures)
@@ -130,7 +159,7 @@ double ms(double ns)
 /// One program started many times, and what each start measured.
 struct Probe
 {
-    const char *title;
+    std::string title;
     std::string program;
     Samples samples;
 
@@ -140,37 +169,44 @@ struct Probe
 
 void printProbe(Probe &probe)
 {
-    std::printf("%-16s", probe.title);
+    std::printf("%-16s", probe.title.c_str());
     for (const char *phase : Phases)
         std::printf("%12.1f", ms(probe.median(phase)));
-    std::printf("%10.1f", ms(bench::quantile(probe.samples["frame"], 0.9)));
+    std::printf(
+        "%10.1f%10.1f", ms(probe.median("seen")), ms(bench::quantile(probe.samples["seen"], 0.9)));
     std::printf("%10.1f%10.1f%10.1f\n", probe.mib("peak_kib"), probe.mib("anon_kib"),
         probe.mib("file_kib"));
 }
 
 void printTable(std::vector<Probe> &probes, int runs)
 {
-    std::printf("\nMedians of %d starts each: times in ms since spawn, memory in MiB at the "
-                "first frame\n\n",
+    std::printf("\nMedians of %d starts each: times in ms since spawn (the phases of a probe under "
+                "wine since its main), memory in MiB at the first frame (-0.0: not read)\n\n",
         runs);
     std::printf("%-16s", "");
     for (const char *phase : Phases)
         std::printf("%12s", phase);
-    std::printf("%10s%10s%10s%10s\n", "frame p90", "peak", "anon", "file");
+    std::printf("%10s%10s%10s%10s%10s\n", "seen", "seen p90", "peak", "anon", "file");
     for (Probe &probe : probes)
         printProbe(probe);
 }
 
-void printComparison(
-    Probe &game, Probe &floor, const char *platform, const char *time, const char *memory)
+/// The start-up of @p game against @p reference, as the driver saw their first frames, and their
+/// peak memory.
+void printComparison(Probe &game, Probe &reference, const std::string &platform, bool targets)
 {
-    std::printf("| Start-up to first frame, %s: game / %s | %.2f (%.1f ms / %.1f ms) | %s |\n",
-        platform, floor.title, game.median("frame") / floor.median("frame"),
-        ms(game.median("frame")), ms(floor.median("frame")), time);
-    std::printf("| Peak memory at first frame, %s: game - %s | %+.1f MiB (%.1f / %.1f MiB) | %s "
-                "|\n",
-        platform, floor.title, game.mib("peak_kib") - floor.mib("peak_kib"), game.mib("peak_kib"),
-        floor.mib("peak_kib"), memory);
+    std::printf("| Start-up to first frame, %s: %s / %s | %.2f (%.1f ms / %.1f ms) | %s |\n",
+        platform.c_str(), game.title.c_str(), reference.title.c_str(),
+        game.median("seen") / reference.median("seen"), ms(game.median("seen")),
+        ms(reference.median("seen")), targets ? "at most 1.10" : "for information");
+    std::printf("| Peak memory at first frame, %s: %s - %s | ", platform.c_str(),
+        game.title.c_str(), reference.title.c_str());
+    if (game.median("peak_kib") < 0 || reference.median("peak_kib") < 0)
+        std::printf("not read");
+    else
+        std::printf("%+.1f MiB (%.1f / %.1f MiB)", game.mib("peak_kib") - reference.mib("peak_kib"),
+            game.mib("peak_kib"), reference.mib("peak_kib"));
+    std::printf(" | %s |\n", targets ? "at most +1.5 MiB" : "for information");
 }
 
 void run(std::vector<Probe> &probes, int runs)
@@ -189,24 +225,45 @@ void run(std::vector<Probe> &probes, int runs)
     }
 }
 
+/// The probes named on the command line, or the three built beside the driver.
+std::vector<Probe> probesFrom(int argc, char *argv[])
+{
+    std::vector<Probe> probes;
+    for (int i = 2; i < argc; ++i) {
+        const std::string argument = argv[i];
+        const auto equals = argument.find('=');
+        if (equals == std::string::npos)
+            throw std::runtime_error("a probe is TITLE=PROGRAM, not \"" + argument + '"');
+        probes.push_back({argument.substr(0, equals), argument.substr(equals + 1), {}});
+    }
+    if (probes.empty()) {
+        const auto folder = std::filesystem::read_symlink("/proc/self/exe").parent_path();
+        probes = {{"game", folder / "startup_vorn", {}},
+            {"same controls", folder / "startup_controls", {}},
+            {"empty window", folder / "startup_floor", {}}};
+    }
+    if (probes.size() < 2)
+        throw std::runtime_error("name at least two probes to compare");
+    return probes;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 40;
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    // The targets hold at a device pixel ratio of 1; at any other the figures are for
-    // information.
-    std::string platform = std::getenv("QT_QPA_PLATFORM");
+    // The targets hold at a device pixel ratio of 1, against the window with the same controls;
+    // at any other ratio the figures are for information.
+    const char *name = std::getenv("VORN_BENCH_PLATFORM");
+    std::string platform = name ? name : std::getenv("QT_QPA_PLATFORM");
     const char *ratio = std::getenv("QT_SCALE_FACTOR");
     if (ratio)
         platform += std::string(" at ratio ") + ratio;
-    const auto folder = std::filesystem::read_symlink("/proc/self/exe").parent_path();
-    std::vector<Probe> probes {{"game", folder / "startup_vorn", {}},
-        {"same controls", folder / "startup_controls", {}},
-        {"empty window", folder / "startup_floor", {}}};
 
+    std::vector<Probe> probes;
     try {
+        probes = probesFrom(argc, argv);
         run(probes, runs);
     } catch (const std::exception &error) {
         std::fprintf(stderr, "startup_driver: %s\n", error.what());
@@ -215,8 +272,8 @@ int main(int argc, char *argv[])
     std::printf("Start-up on %s\n", platform.c_str());
     printTable(probes, runs);
     std::printf("\n");
-    printComparison(probes[0], probes[1], platform.c_str(),
-        ratio ? "for information" : "at most 1.10", ratio ? "for information" : "at most +1.5 MiB");
-    printComparison(probes[0], probes[2], platform.c_str(), "for information", "for information");
+    for (std::size_t i = 1; i < probes.size(); ++i)
+        printComparison(
+            probes[0], probes[i], platform, !ratio && probes[i].title == "same controls");
     return 0;
 }
