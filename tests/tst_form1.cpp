@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window as it stands after start-up: every control where the layout puts it, with its
-// caption, tooltip, font, visibility and enabled state, the keyboard's tab order, and the boxes
-// that neither focus nor take typing.
+// caption, tooltip, font, visibility and enabled state, the keyboard's tab order, the boxes that
+// neither focus nor take typing, and on Windows the desktop's own look.
 #include "ScriptedRandom.h"
 #include "app/Accessibility.h"
 #include "app/Form1.h"
@@ -11,6 +11,8 @@
 #include <QImage>
 #include <QPushButton>
 #include <QSet>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 
 namespace {
@@ -217,6 +219,23 @@ private Q_SLOTS:
             QCOMPARE(box->text(), before);
         }
         QCOMPARE(newGames, 0);
+    }
+
+    // On Windows the buttons wear the desktop's own style, which the static build links into the
+    // program: a build that lost it would fall back to a look foreign to Windows.
+    void nativeLookOnWindows()
+    {
+#ifndef Q_OS_WIN
+        QSKIP("the native look is a Windows matter");
+#else
+        QVERIFY2(QStyleFactory::keys().contains("windowsvista", Qt::CaseInsensitive),
+            qPrintable(QStyleFactory::keys().join(", ")));
+        if (QGuiApplication::platformName() != "windows")
+            QSKIP("the style in use is the desktop's on the windows platform only");
+        // windowsvista up to Windows 10; from Qt 6.7 on, windows11 on Windows 11.
+        const QString style = m_form->style()->name();
+        QVERIFY2(style == "windowsvista" || style == "windows11", qPrintable(style));
+#endif
     }
 };
 
