@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -141,6 +142,11 @@ QImage renderSvg(const QByteArray &svg, QString *error)
     if (reader.hasError())
         *error = reader.errorString();
     return image;
+}
+
+bool canReadIco()
+{
+    return QImageReader::supportedImageFormats().contains("ico");
 }
 
 quint32 le(const QByteArray &bytes, int offset, int size)
@@ -366,6 +372,8 @@ private Q_SLOTS:
         QCOMPARE(palette.mid(36, 4), QByteArray("\0\0\xff\0", 4)); // red (BGR order)
         QCOMPARE(palette.right(4), QByteArray("\xff\xff\xff\0", 4)); // white
 
+        if (!canReadIco())
+            QSKIP("this Qt reads no ICO files (the Windows build leaves the ICO reader out)");
         const QImage image = QImage::fromData(ico, "ICO");
         QCOMPARE(image.size(), QSize(32, 32));
         QVERIFY(image.hasAlphaChannel());
@@ -419,6 +427,8 @@ private Q_SLOTS:
 
     void themeIconAt32IsTheWindowIcon()
     {
+        if (!canReadIco())
+            QSKIP("this Qt reads no ICO files (the Windows build leaves the ICO reader out)");
         const QImage png = QImage::fromData(committed(iconFile(32)), "PNG")
                                .convertToFormat(QImage::Format_ARGB32);
         const QImage ico = QImage::fromData(committed(QStringLiteral("vorn.ico")), "ICO")

@@ -6,35 +6,57 @@
 #   cmake -DQT_PREFIX=<static Qt> -DQT_SOURCE=<source package and version> -DOUT_DIR=<folder>
 #         -P notices.cmake
 
+cmake_minimum_required(VERSION 3.25)
+
 foreach(variable QT_PREFIX QT_SOURCE OUT_DIR)
     if(NOT DEFINED ${variable})
         message(FATAL_ERROR "notices.cmake needs -D${variable}=...")
     endif()
 endforeach()
 
-# The attribution files, relative to the Qt source tree, whose code is in Core, Gui or Widgets on
-# Windows with the features this Qt is configured with.
+# The attribution files of the code that Core, Gui or Widgets carry on Windows, relative to the
+# Qt source tree, each after a colon with the Qt feature it comes with, where it is not always
+# there. Qt moves some of them between versions: a folder marked ? is left out when this Qt does
+# not have it; any other must be there.
 set(attributions
     src/3rdparty/blake2
-    src/3rdparty/double-conversion
-    src/3rdparty/easing
-    src/3rdparty/freetype
-    src/3rdparty/harfbuzz-ng
+    src/3rdparty/D3D12MemoryAllocator?
+    src/3rdparty/double-conversion:doubleconversion
+    src/3rdparty/easing:easingcurve
+    src/3rdparty/freetype:freetype
+    src/3rdparty/harfbuzz-ng:harfbuzz
     src/3rdparty/icc
-    src/3rdparty/libpng
+    src/3rdparty/libpng:png
     src/3rdparty/md4
-    src/3rdparty/md4c
+    src/3rdparty/md4c:textmarkdownreader
     src/3rdparty/md5
-    src/3rdparty/pcre2
+    src/3rdparty/pcre2:regularexpression
     src/3rdparty/rfc6234
     src/3rdparty/sha1
     src/3rdparty/sha3
-    src/3rdparty/tinycbor
+    src/3rdparty/siphash?
+    src/3rdparty/tinycbor:cborstreamreader
+    src/3rdparty/VulkanMemoryAllocator:vulkan
     src/3rdparty/zlib
+    src/corelib/mimetypes/3rdparty:mimetype_database
     src/corelib/text
-    src/corelib/tools
+    src/corelib/tools?
     src/gui/painting
-    src/gui/text)
+    src/gui/rhi?
+    src/gui/text:pdf
+    util/gradientgen)
+
+# The features this Qt was configured with, from its configuration headers.
+file(GLOB_RECURSE configs "${QT_PREFIX}/include/QtCore/*config*.h"
+    "${QT_PREFIX}/include/QtGui/*config*.h" "${QT_PREFIX}/include/QtWidgets/*config*.h")
+set(features "")
+foreach(config IN LISTS configs)
+    file(STRINGS "${config}" defines REGEX "^#define QT_FEATURE_[a-z0-9_]+ 1$")
+    list(APPEND features ${defines})
+endforeach()
+if(NOT features)
+    message(FATAL_ERROR "No feature list found in ${QT_PREFIX}/include.")
+endif()
 
 set(licenses "${QT_PREFIX}/licenses")
 file(REMOVE_RECURSE "${OUT_DIR}")
@@ -69,7 +91,22 @@ function(write_notice folder entry)
     file(WRITE "${OUT_DIR}/qt-3rdparty-${id}.txt" "${text}")
 endfunction()
 
-foreach(folder IN LISTS attributions)
+foreach(attribution IN LISTS attributions)
+    string(REPLACE ":" ";" attribution "${attribution}")
+    list(GET attribution 0 folder)
+    list(LENGTH attribution parts)
+    if(parts EQUAL 2)
+        list(GET attribution 1 feature)
+        if(NOT "#define QT_FEATURE_${feature} 1" IN_LIST features)
+            continue()
+        endif()
+    endif()
+    if(folder MATCHES "[?]$")
+        string(REGEX REPLACE "[?]$" "" folder "${folder}")
+        if(NOT EXISTS "${licenses}/${folder}/qt_attribution.json")
+            continue()
+        endif()
+    endif()
     file(READ "${licenses}/${folder}/qt_attribution.json" json)
     string(JSON type TYPE "${json}")
     if(type STREQUAL "ARRAY")
@@ -88,14 +125,16 @@ endforeach()
 file(READ "${licenses}/qt/LGPL-3.0-only.txt" lgpl)
 file(WRITE "${OUT_DIR}/qt.txt"
     "Qt ${QT_SOURCE}\n\n"
-    "vorn.exe contains Qt Core, Qt Gui, Qt Widgets, the Windows platform plugin, the Windows\n"
-    "styles and the ICO and GIF image plugins, linked statically. Qt is used under the GNU Lesser\n"
-    "General Public License version 3, printed below; it builds on the GNU General Public License\n"
-    "version 3 in LICENSE.txt, under which Vorn itself is distributed.\n\n"
-    "Qt was built without changes from the source package named above; Vorn's source, which is\n"
-    "needed to link vorn.exe against a changed Qt, includes the build script and the configure\n"
-    "options used (tools/windows/). The files qt-3rdparty-*.txt beside this one are the licences\n"
-    "of the code that Qt bundles.\n\n"
+    "vorn.exe contains Qt Core, Qt Gui, Qt Widgets, the Windows platform plugin and the Windows\n"
+    "styles, linked statically. Qt is used under the GNU Lesser General Public License version 3,\n"
+    "printed below; it builds on the GNU General Public License version 3 in LICENSE.txt, under\n"
+    "which Vorn itself is distributed.\n\n"
+    "Qt was built from the source package named above with two small changes, which keep the C++\n"
+    "stream and locale library out of vorn.exe: one in Qt Widgets' debug output of a widget and\n"
+    "one in its bundled copy of double-conversion. Vorn's source, which is needed to link vorn.exe\n"
+    "against a changed Qt, includes these changes, the build script and the configure options\n"
+    "used (tools/windows/). The files qt-3rdparty-*.txt beside this one are the licences of the\n"
+    "code that Qt bundles.\n\n"
     "Copyright (C) The Qt Company Ltd. and other contributors.\n\n"
     "${lgpl}")
 

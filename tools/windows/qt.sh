@@ -23,9 +23,10 @@ source_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
 qt_version=${source_version%%+*}
 qt_version=${qt_version%%-*}
 
-# The key: Qt version, then a hash of the configure options and the compilers they name.
-options_hash=$(cat "$here/qt-configure-options" "$here/mingw-w64.cmake" | grep -v '^#' \
-    | sha256sum | cut -c1-12)
+# The key: Qt version, then a hash of the configure options, the compilers they name and the
+# changes made to the source.
+options_hash=$(cat "$here/qt-configure-options" "$here/mingw-w64.cmake" "$here"/qt-patches/*.patch \
+    | grep -v '^#' | sha256sum | cut -c1-12)
 key="qt-$qt_version-mingw-w64-static-$options_hash"
 prefix="$cache/$key"
 
@@ -99,13 +100,16 @@ if [ ! -f "$tarball" ]; then
     rm -rf "$apt_dir"
 fi
 
-# 2. Unpack.
+# 2. Unpack, and make the small changes in qt-patches/: each says what it changes and why.
 work="$cache/$key.work"
 source_dir="$work/qtbase-everywhere-src-$qt_version"
 if [ ! -f "$source_dir/.unpacked" ]; then
     say "unpacking $(basename "$tarball")"
     rm -rf "$work" && mkdir -p "$work"
     tar -xJf "$tarball" -C "$work"
+    for change in "$here"/qt-patches/*.patch; do
+        patch -d "$source_dir" -p1 --forward --batch --quiet <"$change" >&2
+    done
     touch "$source_dir/.unpacked"
 fi
 
@@ -118,10 +122,21 @@ if [ ! -f "$build_dir/build.ninja" ]; then
     host_info=$(ls /usr/lib/*/cmake/Qt6HostInfo/Qt6HostInfoConfig.cmake | head -n 1)
     host_cmake_dir=$(dirname "$(dirname "$host_info")")
     say "configuring Qt $qt_version for x86_64-w64-mingw32 (log: $build_dir/configure.log)"
-    # shellcheck disable=SC2046
-    if ! (cd "$build_dir" && "$source_dir/configure" -prefix "$prefix" \
-        $(grep -v '^#' "$here/qt-configure-options") \
-        -qt-host-path /usr -- -G Ninja \
+    # Lines for another Qt version ("6.4: ...") are left out, and the version is taken off this
+    # one's; the lines after "--" are CMake's.
+    options=$(awk -v version="${qt_version%.*}" '
+        /^#/ { next }
+        /^[0-9]+\.[0-9]+: / {
+            if (index($0, version ": ") == 1)
+                print substr($0, length(version) + 3)
+            next
+        }
+        { print }' "$here/qt-configure-options")
+    configure_options=$(printf '%s\n' "$options" | sed '/^--$/,$d')
+    cmake_options=$(printf '%s\n' "$options" | sed '1,/^--$/d')
+    # shellcheck disable=SC2086
+    if ! (cd "$build_dir" && "$source_dir/configure" -prefix "$prefix" $configure_options \
+        -qt-host-path /usr -- -G Ninja $cmake_options \
         -DQT_HOST_PATH_CMAKE_DIR="$host_cmake_dir" \
         -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64.cmake") >"$build_dir/configure.log" 2>&1; then
         tail -n 40 "$build_dir/configure.log" >&2
@@ -159,8 +174,9 @@ ninja -C "$build_dir" install >"$build_dir/install.log" 2>&1
 rm -rf "$prefix/licenses"
 mkdir -p "$prefix/licenses"
 cp -r "$source_dir/LICENSES" "$prefix/licenses/qt"
-(cd "$source_dir" && find src -name qt_attribution.json -o -type f \( -iname '*LICENSE*' \
-    -o -iname '*LICENCE*' -o -iname 'COPYING*' -o -name 'FTL.TXT' -o -name 'GPLv2.TXT' \) \
+(cd "$source_dir" && find src util/gradientgen -name qt_attribution.json -o -type f \
+    \( -iname '*LICENSE*' -o -iname '*LICENCE*' -o -iname 'COPYING*' -o -name 'FTL.TXT' \
+    -o -name 'GPLv2.TXT' \) \
     | xargs cp --parents -t "$prefix/licenses/")
 touch "$prefix/.complete"
 rm -rf "$work"
