@@ -4,20 +4,32 @@
 #   sh tools/setup.sh run    install what is missing, build, start the game
 #   sh tools/setup.sh test   install what is missing, build, run the whole test suite headless,
 #                            then again under the sanitizers
+#   sh tools/setup.sh test ci    the same for the named test presets only (ci, asan)
 set -eu
 
 mode=${1:-run}
+[ "$#" -eq 0 ] || shift
 cd "$(dirname "$0")/.."
+
+usage() {
+    echo "usage: sh tools/setup.sh run | test [ci] [asan]" >&2
+    exit 2
+}
 
 # What building and running needs; the tests also validate the desktop files and the manual
 # page, and build the Debian package and check it with lintian (tools/packages.txt).
 case "$mode" in
-run) builds="release" ;;
-test) builds="ci asan" ;;
-*)
-    echo "usage: sh tools/setup.sh run|test" >&2
-    exit 2
+run)
+    [ "$#" -eq 0 ] || usage
+    builds="release"
     ;;
+test)
+    builds=${*:-ci asan}
+    for build in $builds; do
+        case "$build" in ci | asan) ;; *) usage ;; esac
+    done
+    ;;
+*) usage ;;
 esac
 
 # shellcheck disable=SC2086
@@ -30,12 +42,12 @@ run)
     exec ./build/release/app/vorn
     ;;
 test)
-    cmake --preset ci
-    cmake --build --preset ci
-    ctest --preset ci
-    # The same suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
-    cmake --preset asan
-    cmake --build --preset asan
-    ctest --preset asan
+    # The whole suite, then (asan) the same again under AddressSanitizer and
+    # UndefinedBehaviorSanitizer.
+    for preset in $builds; do
+        cmake --preset "$preset"
+        cmake --build --preset "$preset"
+        ctest --preset "$preset"
+    done
     ;;
 esac
