@@ -1,6 +1,6 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds Vorn for 64-bit Windows on a Debian 12 machine, runs its tests under wine and writes
+# Builds Vorn for 64-bit Windows on a Debian 12 or 13 machine, runs its tests under wine and writes
 # dist/vorn-<version>-windows-x64.zip and dist/vorn-<version>-setup.exe.
 #
 #   sh tools/windows.sh
