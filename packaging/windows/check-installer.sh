@@ -62,7 +62,7 @@ for mode in CurrentUser AllUsers; do
     [ "$(entry "$root" DisplayName)" = Vorn ] || fail "no installed-programs entry in $root"
     [ "$(entry "$root" DisplayVersion)" = "$version" ] || fail "DisplayVersion is not $version"
     [ "$(entry "$root" Publisher)" = "$publisher" ] || fail "Publisher is not $publisher"
-    run uninstaller --list | grep -q 'Vorn' || fail "the installed-programs list has no Vorn"
+    run uninstaller --list 2>&1 | grep -q 'Vorn' || fail "the installed-programs list has no Vorn"
 
     folder=$(entry "$root" InstallLocation)
     case "$mode:$folder" in
@@ -94,7 +94,9 @@ for mode in CurrentUser AllUsers; do
     run "$unix_folder/Uninstall.exe" /S || fail "the uninstaller exited with $?"
     wait_for '[ ! -e "$unix_folder" ] && [ -z "$(entry "$root" DisplayName)" ]' \
         || fail "the uninstaller left $(ls -A "$unix_folder" 2>/dev/null) or the entry in $root"
-    [ "$(drive_c)" = "$before" ] || fail "the uninstaller left: $(drive_c | grep -vxF "$before")"
+    # Only what is there now and was not before counts: wine itself may tidy away files of its own.
+    left=$(drive_c | grep -vxF "$before" || true)
+    [ -z "$left" ] || fail "the uninstaller left: $left"
     if run uninstaller --list | grep -q 'Vorn'; then
         fail "the installed-programs list still has Vorn"
     fi
