@@ -18,25 +18,18 @@ fi
 suite=${1:-trixie}
 [ "$#" -eq 0 ] || shift
 [ "$#" -gt 0 ] || set -- sh tools/setup.sh test
-mirror=${VORN_DEBIAN_MIRROR:-http://deb.debian.org/debian}
+. tools/debian-system.sh
 
 sh tools/install-packages.sh chroot
 mkdir -p build
 root="$PWD/build/chroot-$suite"
 
-mounted() { grep -q " $root/" /proc/mounts; }
-unmount() {
-    for point in dev sys proc; do
-        umount -R "$root/$point" 2>/dev/null || true
-    done
-}
 clean() {
-    unmount
-    # Never remove the tree while the machine's /dev is still bound into it.
-    if mounted; then
-        echo "debian-chroot: $root is still mounted; not removing it" >&2
-    else
+    # Never remove the tree while anything of the machine is still mounted in it.
+    if debian_unmount "$root"; then
         rm -rf "$root"
+    else
+        echo "debian-chroot: $root is still mounted; not removing it" >&2
     fi
 }
 clean
@@ -45,29 +38,12 @@ trap 'exit 130' INT TERM HUP
 
 started=$(date +%s)
 echo "debian-chroot: making a minimal Debian $suite in $root"
-if ! debootstrap --variant=minbase "$suite" "$root" "$mirror" >"$root.log" 2>&1; then
-    tail -n 20 "$root.log" >&2
-    echo "debian-chroot: debootstrap could not make Debian $suite (log: $root.log)" >&2
-    exit 1
-fi
-rm -f "$root.log"
-# The updates and security archives a fresh installation also has.
-security=$(dirname "$mirror")/debian-security
-cat >"$root/etc/apt/sources.list" <<EOF
-deb $mirror $suite main
-deb $mirror $suite-updates main
-deb $security $suite-security main
-EOF
-cp /etc/resolv.conf "$root/etc/resolv.conf"
-mount -t proc proc "$root/proc"
-mount -t sysfs sysfs "$root/sys"
-mount --rbind /dev "$root/dev"
-
+debian_make "$root" "$suite"
+debian_mount "$root"
 mkdir -p "$root/root/vorn"
 tar --exclude=./build --exclude=./dist -cf - . | tar -xf - -C "$root/root/vorn"
 echo "debian-chroot: made in $(($(date +%s) - started)) s; running $* in Debian $suite"
 status=0
-chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
-    TERM="${TERM:-dumb}" sh -c 'cd /root/vorn && exec "$@"' sh "$@" || status=$?
+debian_run "$root" /root/vorn "$@" || status=$?
 echo "debian-chroot: $* in Debian $suite: exit status $status, $(($(date +%s) - started)) s in all"
 exit "$status"
