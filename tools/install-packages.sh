@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs those Debian packages of the named builds, as tools/packages.txt lists them, that are
 # missing, with apt-get (through sudo when not root) after refreshing the package lists; does
-# nothing when all are there.
+# nothing when all are there. A package listed as NAME=VERSION must be at that version.
 #   sh tools/install-packages.sh BUILD...
 set -eu
 
@@ -28,11 +28,19 @@ for build in "$@"; do
     packages="$packages $(packages_of "$build")"
 done
 
+# A package named as NAME=VERSION is pinned: only that version will do.
 missing=""
 for package in $packages; do
     case " $missing " in *" $package "*) continue ;; esac
-    dpkg-query -W -f='${Status}\n' "$package" 2>/dev/null | grep -q '^install ok installed$' \
-        || missing="$missing $package"
+    name=${package%%=*}
+    have=$(dpkg-query -W -f='${Status} ${Version}' "$name" 2>/dev/null) || have=""
+    case "$have" in
+    "install ok installed "*) version=${have#install ok installed } ;;
+    *) version="" ;;
+    esac
+    if [ -z "$version" ] || { [ "$name" != "$package" ] && [ "$version" != "${package#*=}" ]; }; then
+        missing="$missing $package"
+    fi
 done
 if [ -n "$missing" ]; then
     echo "Installing:$missing"
@@ -40,5 +48,12 @@ if [ -n "$missing" ]; then
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
     $sudo apt-get update
     # shellcheck disable=SC2086
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
+    if ! $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
+        --allow-downgrades $missing; then
+        case "$missing" in
+        *=*) echo "install-packages.sh: if a pinned version (NAME=VERSION in $list) is no" \
+            "longer in Debian's archive, pin the one it has now" >&2 ;;
+        esac
+        exit 1
+    fi
 fi
