@@ -5,12 +5,16 @@
 # installer, and, under wine, start-up to the first frame and peak memory on the windows platform,
 # in an X display of its own.
 #   sh bench/windows.sh [runs]     (20 starts of each program by default)
-# Needs the static Qt that sh tools/windows.sh builds; the driver that starts the probes is the
-# Linux one, from the bench preset.
+# It runs in the Windows build system, with the static Qt that sh tools/windows.sh builds there;
+# the driver that starts the probes is the Linux one, from the bench preset.
 set -eu
 cd "$(dirname "$0")/.."
+if [ ! -f /etc/vorn-windows-system ]; then
+    exec sh tools/windows.sh sh bench/windows.sh "$@"
+fi
 runs=${1:-20}
 
+sh tools/install-packages.sh windows-bench
 qt=$(sh tools/windows/qt.sh --path)
 cmake --preset windows-bench -DVORN_WINDOWS_QT="$qt" >/dev/null
 cmake --build --preset windows-bench

@@ -1,21 +1,67 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds Vorn for 64-bit Windows on a Debian 12 or 13 machine, runs its tests under wine and writes
-# dist/vorn-<version>-windows-x64.zip and dist/vorn-<version>-setup.exe.
+# Builds Vorn for 64-bit Windows, runs its tests under wine, writes
+# dist/vorn-<version>-windows-x64.zip and dist/vorn-<version>-setup.exe, then builds the game once
+# more in another folder and checks that it gives the same three files, byte for byte.
 #
-#   sh tools/windows.sh
+#   sh tools/windows.sh                 build, test, package and check
+#   sh tools/windows.sh COMMAND...      run COMMAND in the build system instead (sh for a shell)
 #
-# Installs what is missing with apt-get (through sudo when not root), builds a static Qt for
-# Windows once into ${XDG_CACHE_HOME:-~/.cache}/vorn/ (20 to 40 minutes on two cores; later runs
-# reuse it), then configures, builds and tests the windows preset in build/windows.
+# It runs on any Debian 12 or 13 machine (through sudo when not root), but builds in one system
+# only: a minimal Debian 13 that it makes with debootstrap and keeps in
+# ${XDG_CACHE_HOME:-~/.cache}/vorn/, with the MinGW-w64 compilers, CMake and NSIS at the versions
+# that tools/packages.txt pins, Debian 13's Qt host tools, wine and Xvfb. The clone is bound into
+# it at /vorn, so its paths are the same on every machine too, and so are the files it writes.
+# The static Qt is built in it once (15 to 30 minutes on two cores) and kept.
 set -eu
 
 cd "$(dirname "$0")/.."
 started=$(date +%s)
 elapsed() { echo "$(($(date +%s) - $1)) s"; }
 
-# Compilers, Qt's host tools (moc, rcc, uic), wine, NSIS, and what the build and tests use.
-sh tools/install-packages.sh windows
+# The system is named after the pinned packages: other compilers make another system.
+marker=/etc/vorn-windows-system
+system=$(grep '^windows:' tools/packages.txt | tr ' ' '\n' | grep = | sha256sum | cut -c1-12)
+
+if [ "$(cat "$marker" 2>/dev/null)" != "$system" ]; then
+    if [ "$(id -u)" -ne 0 ]; then
+        exec sudo sh tools/windows.sh "$@"
+    fi
+    sh tools/install-packages.sh windows-host
+    # Every time stamp in the files comes from the last commit.
+    epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || true)}
+    if [ -z "$epoch" ]; then
+        echo "windows: not a git clone and no SOURCE_DATE_EPOCH: the files will carry today's date" >&2
+        epoch=$(date +%s)
+    fi
+    . tools/debian-system.sh
+    root="${XDG_CACHE_HOME:-$HOME/.cache}/vorn/windows-trixie-$system"
+    trap 'debian_unmount "$root"' EXIT
+    trap 'exit 130' INT TERM HUP
+    debian_unmount "$root"
+    if [ ! -f "$root$marker" ]; then
+        echo "windows: making the build system, a minimal Debian 13, in $root"
+        rm -rf "$root"
+        mkdir -p "$(dirname "$root")"
+        debian_make "$root" trixie
+    fi
+    debian_mount "$root" "$PWD" /vorn
+    # Installs what is missing: everything the first time, what the list has gained since later.
+    debian_run "$root" /vorn sh tools/install-packages.sh windows
+    echo "$system" >"$root$marker"
+    status=0
+    debian_run "$root" /vorn SOURCE_DATE_EPOCH="$epoch" sh tools/windows.sh "$@" || status=$?
+    # What the build wrote belongs to whoever cloned, not to root.
+    if [ -n "${SUDO_UID:-}" ]; then
+        chown -R "$SUDO_UID:${SUDO_GID:-$SUDO_UID}" build dist 2>/dev/null || true
+    fi
+    exit "$status"
+fi
+
+# In the build system, at /vorn.
+if [ "$#" -gt 0 ]; then
+    exec "$@"
+fi
 
 step=$(date +%s)
 qt=$(sh tools/windows/qt.sh)
@@ -45,14 +91,26 @@ until [ -s "$display_file" ]; do
 done
 status=0
 DISPLAY=":$(cat "$display_file")" ctest --preset windows || status=$?
-WINEPREFIX="$PWD/build/windows/wine" wineserver -k 2>/dev/null || true
+for prefix in build/windows/wine*/; do
+    WINEPREFIX="$PWD/$prefix" wineserver -k 2>/dev/null || true
+done
 kill "$xvfb"
 test_time=$(elapsed "$step")
 [ "$status" -eq 0 ] || exit "$status"
 
+rm -rf dist
 mkdir -p dist
-cp build/windows/packaging/windows/vorn-*-windows-x64.zip build/windows/packaging/windows/vorn-*-setup.exe dist/
+cp build/windows/packaging/windows/vorn-*-windows-x64.zip \
+    build/windows/packaging/windows/vorn-*-setup.exe dist/
+cp build/windows/packaging/windows/stage/vorn.exe dist/
+
+# The same files again, from a copy of the sources in another folder, built at another time.
+step=$(date +%s)
+sh tools/windows/rebuild-check.sh "$qt" dist
+check_time=$(elapsed "$step")
+
 echo
 echo "Static Qt: $qt ($qt_time)"
-echo "Build: $build_time; tests under wine: $test_time; all: $(elapsed "$started")"
-ls -l dist/vorn-*-windows-x64.zip dist/vorn-*-setup.exe
+echo "Build: $build_time; tests under wine: $test_time; second build and check: $check_time;" \
+    "all: $(elapsed "$started")"
+ls -l dist/

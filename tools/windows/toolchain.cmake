@@ -21,6 +21,10 @@ list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES VORN_WINDOWS_QT)
 # points find_package at the static Qt and at the build machine's Qt tools (moc, rcc, uic).
 include("${VORN_WINDOWS_QT}/lib/cmake/Qt6/qt.toolchain.cmake")
 
+# Debian's Qt leaves its plugins out of a program unless asked: a static program has no other
+# way to load them, so the platform and style plugins are linked in.
+set(QT_SKIP_AUTO_PLUGIN_INCLUSION OFF)
+
 # Qt's -static-runtime covers only Qt itself: without -static every program would need
 # libgcc_s_seh-1.dll, libstdc++-6.dll and libwinpthread-1.dll beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
