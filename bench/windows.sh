@@ -16,7 +16,7 @@ runs=${1:-20}
 
 sh tools/install-packages.sh windows-bench
 qt=$(sh tools/windows/qt.sh --path)
-cmake --preset windows-bench -DVORN_WINDOWS_QT="$qt" >/dev/null
+cmake --preset windows-bench --fresh -DVORN_WINDOWS_QT="$qt" >/dev/null
 cmake --build --preset windows-bench
 cmake --preset bench >/dev/null
 cmake --build --preset bench --target startup_driver

@@ -68,7 +68,8 @@ qt=$(sh tools/windows/qt.sh)
 qt_time=$(elapsed "$step")
 
 step=$(date +%s)
-cmake --preset windows -DVORN_WINDOWS_QT="$qt"
+# Afresh: the cache would otherwise keep finding the Qt it found first.
+cmake --preset windows --fresh -DVORN_WINDOWS_QT="$qt"
 cmake --build --preset windows
 build_time=$(elapsed "$step")
 

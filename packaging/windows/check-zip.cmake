@@ -18,10 +18,8 @@ if(NOT unpacked STREQUAL staged)
 endif()
 
 foreach(required vorn.exe LICENSE.txt README.txt licenses/qt.txt licenses/qt-3rdparty-zlib.txt
-        licenses/qt-3rdparty-freetype.txt
-        licenses/qt-3rdparty-libpng.txt licenses/qt-3rdparty-pcre2.txt
-        licenses/qt-3rdparty-doubleconversion.txt licenses/mingw-w64-runtime.txt
-        licenses/gcc-runtime.txt)
+        licenses/qt-3rdparty-libpng.txt licenses/qt-3rdparty-doubleconversion.txt
+        licenses/mingw-w64-runtime.txt licenses/gcc-runtime.txt)
     if(NOT required IN_LIST unpacked)
         message(FATAL_ERROR "The zip lacks ${required}")
     endif()

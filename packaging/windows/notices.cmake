@@ -20,7 +20,7 @@ endforeach()
 # not have it; any other must be there.
 set(attributions
     src/3rdparty/blake2
-    src/3rdparty/D3D12MemoryAllocator?
+    src/3rdparty/D3D12MemoryAllocator?:rhi_d3d
     src/3rdparty/double-conversion:doubleconversion
     src/3rdparty/easing:easingcurve
     src/3rdparty/freetype:freetype
@@ -42,7 +42,7 @@ set(attributions
     src/corelib/text
     src/corelib/tools?
     src/gui/painting
-    src/gui/rhi?
+    src/gui/rhi?:rhi_d3d
     src/gui/text:pdf
     util/gradientgen)
 

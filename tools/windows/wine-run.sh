@@ -9,6 +9,8 @@
 # Wine hands Windows programs only WINEQT_* variables, as QT_*: every QT_* variable is passed on
 # that way, and Qt logs to stderr, where ctest reads it, instead of to the debugger.
 # A program that is to run on the windows platform without a display is skipped (exit 77).
+# A new prefix reports the Windows version VORN_WINE_WINDOWS names (such as win11; wine's own
+# by default), and with VORN_WINE_DARK=1 its user has chosen the dark mode for apps.
 set -eu
 
 export WINEPREFIX="$1"
@@ -36,7 +38,17 @@ fi
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
-    flock "$WINEPREFIX.lock" sh -c '[ -f "$WINEPREFIX/system.reg" ] || { wineboot -i && wineserver -w; } >/dev/null 2>&1'
+    flock "$WINEPREFIX.lock" sh -c '[ -f "$WINEPREFIX/system.reg" ] || {
+        wineboot -i
+        if [ -n "${VORN_WINE_WINDOWS:-}" ]; then
+            wine reg add "HKCU\\Software\\Wine" /v Version /d "$VORN_WINE_WINDOWS" /f
+        fi
+        if [ "${VORN_WINE_DARK:-}" = 1 ]; then
+            wine reg add "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize" \
+                /v AppsUseLightTheme /t REG_DWORD /d 0 /f
+        fi
+        wineserver -w
+    } >/dev/null 2>&1'
 fi
 printf '%s\n' "$display" >"$display_file"
 # The server and the helper processes that wine starts with it (services, devices, the desktop)
