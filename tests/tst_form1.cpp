@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window as it stands after start-up: every control where the layout puts it, with its
 // caption, tooltip, font, visibility and enabled state, the keyboard's tab order, the boxes that
-// neither focus nor take typing, and on Windows the desktop's own look.
+// neither focus nor take typing, and on Windows the desktop's own look, light or dark.
 #include "ScriptedRandom.h"
 #include "app/Accessibility.h"
 #include "app/Form1.h"
@@ -14,6 +14,12 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
+
+#ifdef Q_OS_WIN
+#include <QOperatingSystemVersion>
+
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -228,15 +234,61 @@ private Q_SLOTS:
 #ifndef Q_OS_WIN
         QSKIP("the native look is a Windows matter");
 #else
-        QVERIFY2(QStyleFactory::keys().contains("windowsvista", Qt::CaseInsensitive),
-            qPrintable(QStyleFactory::keys().join(", ")));
+        const QStringList styles = QStyleFactory::keys();
+        for (const char *style : {"windowsvista", "windows11"})
+            QVERIFY2(styles.contains(style, Qt::CaseInsensitive), qPrintable(styles.join(", ")));
         if (QGuiApplication::platformName() != "windows")
             QSKIP("the style in use is the desktop's on the windows platform only");
-        // windowsvista up to Windows 10; from Qt 6.7 on, windows11 on Windows 11.
-        const QString style = m_form->style()->name();
-        QVERIFY2(style == "windowsvista" || style == "windows11", qPrintable(style));
+        // windowsvista up to Windows 10, windows11 from Windows 11 on.
+        const bool eleven
+            = QOperatingSystemVersion::current() >= QOperatingSystemVersion::Windows11;
+        QCOMPARE(m_form->style()->name(), eleven ? "windows11" : "windowsvista");
+        if (!eleven)
+            return;
+
+        // On Windows 11 the window follows the desktop's light or dark mode, as it starts and
+        // when the player switches. The run that sets VORN_DESKTOP_DARK starts it dark.
+        const bool darkAtStart = !appsUseLightTheme();
+        QCOMPARE(darkAtStart, qEnvironmentVariableIntValue("VORN_DESKTOP_DARK") == 1);
+        QCOMPARE(isDark(*m_form), darkAtStart);
+        for (const bool dark : {!darkAtStart, darkAtStart}) {
+            setAppsUseLightTheme(!dark);
+            QTRY_COMPARE(isDark(*m_form), dark);
+        }
 #endif
     }
+
+#ifdef Q_OS_WIN
+private:
+    static constexpr const wchar_t *Personalize
+        = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
+
+    static bool appsUseLightTheme()
+    {
+        DWORD light = 1;
+        DWORD size = sizeof light;
+        RegGetValueW(HKEY_CURRENT_USER, Personalize, L"AppsUseLightTheme", RRF_RT_REG_DWORD,
+            nullptr, &light, &size);
+        return light != 0;
+    }
+
+    // Sets the desktop's choice and tells every window, as Windows' settings do.
+    static void setAppsUseLightTheme(bool light)
+    {
+        const DWORD value = light ? 1 : 0;
+        RegSetKeyValueW(HKEY_CURRENT_USER, Personalize, L"AppsUseLightTheme", REG_DWORD, &value,
+            sizeof value);
+        SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0,
+            reinterpret_cast<LPARAM>(L"ImmersiveColorSet"), SMTO_ABORTIFHUNG, 5000, nullptr);
+    }
+
+    // Whether the window's background, as drawn, is dark: sampled in the empty rows.
+    static bool isDark(QWidget &window)
+    {
+        const QImage drawn = window.grab().toImage();
+        return drawn.pixelColor(drawn.width() / 2, drawn.height() - 4).lightness() < 128;
+    }
+#endif
 };
 
 QTEST_MAIN(TestForm1)
