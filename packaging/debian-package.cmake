@@ -22,6 +22,11 @@ if(NOT CPACK_DEBIAN_PACKAGE_SHLIBDEPS OR NOT VORN_SHLIBDEPS)
         "is not on the PATH. Install the Debian package dpkg-dev and run cpack again.")
 endif()
 
+# Every time stamp in the package is the last commit's, unless the caller gives another.
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH} AND CPACK_VORN_SOURCE_DATE_EPOCH)
+    set(ENV{SOURCE_DATE_EPOCH} "${CPACK_VORN_SOURCE_DATE_EPOCH}")
+endif()
+
 # The changelog goes into the package compressed, with no name or time in the gzip header.
 set(VORN_MAINTAINER "${CPACK_DEBIAN_PACKAGE_MAINTAINER}")
 configure_file("${CPACK_VORN_CHANGELOG}" "${CPACK_VORN_DEBIAN_DIR}/changelog" @ONLY)
