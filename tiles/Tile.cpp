@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-namespace pictures {
+namespace tiles {
 
 namespace {
 
@@ -172,4 +172,4 @@ QImage drawTile(int picture, QSize size)
     return tile;
 }
 
-} // namespace pictures
+} // namespace tiles

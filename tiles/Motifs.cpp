@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-namespace pictures {
+namespace tiles {
 
 namespace {
 
@@ -246,4 +246,4 @@ std::vector<MotifLayer> motif(int picture, const MotifPen &pen)
     }
 }
 
-} // namespace pictures
+} // namespace tiles

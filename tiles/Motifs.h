@@ -8,7 +8,7 @@
 
 #include <vector>
 
-namespace pictures {
+namespace tiles {
 
 /// Lays the motifs out in tile units, the pixels of the stored 50 x 46 tile, onto the face of
 /// a tile drawn in device pixels. Positions that should fall on a pixel edge are moved to the
@@ -46,4 +46,4 @@ struct MotifLayer
 /// other number.
 std::vector<MotifLayer> motif(int picture, const MotifPen &pen);
 
-} // namespace pictures
+} // namespace tiles
