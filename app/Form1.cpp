@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Form1.h"
 
-#include "tiles/Tile.h"
 #include "game/Board.h"
 #include "game/Settings.h"
 #include "host/ClientArea.h"
@@ -10,6 +9,7 @@
 #include "host/Fonts.h"
 #include "host/Pictures.h"
 #include "host/Twips.h"
+#include "tiles/Tile.h"
 
 #include <QIcon>
 #include <QPushButton>
@@ -150,7 +150,7 @@ void Form1::createPictures()
         picture.setTwipsTop(i < 5 ? 1200.0f : 1920.0f);
         picture.setPicture(
             host::Picture(i, host::readBitmap(QStringLiteral(":/pictures/slika%1.bmp").arg(i)),
-                [i](QSize size) { return tiles::drawTile(i, size); }));
+                [i](QSize size) { return tiles::drawForScreen(i, size); }));
     }
 
     host::ImageElement &original = Znak.addStored(game::TemplateIndex);

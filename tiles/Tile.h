@@ -6,9 +6,16 @@
 
 namespace tiles {
 
+/// The size of a stored tile, in pixels. On the board a tile fills a square, and so does a tile
+/// drawn for the screen, in the stored tile's proportions.
+inline constexpr QSize StoredSize(50, 46);
+
+/// Stored picture @p picture, 0 to 9, as its bitmap holds it: the raised frame, and the motif
+/// drawn pixel for pixel from its grid. Throws std::logic_error for a grid that cannot be drawn.
+QImage drawStored(int picture);
+
 /// Stored picture @p picture, 0 to 9, drawn to fill @p size device pixels: the raised frame in
-/// the stored tile's proportions on whole pixels, and the motif from its shapes. The stored
-/// tile is 50 x 46 pixels; on the board it fills a square, and so does this.
-QImage drawTile(int picture, QSize size);
+/// the stored tile's proportions on whole pixels, and the motif from its shapes.
+QImage drawForScreen(int picture, QSize size);
 
 } // namespace tiles
