@@ -8,7 +8,7 @@
 #include "host/Conversions.h"
 #include "host/Events.h"
 #include "host/Fonts.h"
-#include "host/Pictures.h"
+#include "host/ImageFiles.h"
 #include "host/Twips.h"
 #include "tiles/Tile.h"
 
@@ -80,7 +80,7 @@ Form1::Form1(std::unique_ptr<host::RandomSource> random, QWidget *parent)
     createPictures();
     createLabels();
     connectEvents();
-    followTheBoard();
+    keepTheBoardInView();
     Command1->setFocus();
 
     host::runHandler("Form_Load", [this] { Form_Load(); });
@@ -172,7 +172,7 @@ void Form1::connectEvents()
     Label1->setChangeHandler([this] { Label1_Change(); });
 }
 
-void Form1::followTheBoard()
+void Form1::keepTheBoardInView()
 {
     // The place the next palette click fills stays in view, and the board's whole width with
     // it: after every change of the board, and at once when the place count changes.

@@ -29,7 +29,7 @@ public:
             unlist(control);
             known->second = place;
         }
-        follow(control);
+        listIfShown(control);
     }
 
     bool ordered() const { return m_ordered; }
@@ -48,13 +48,13 @@ protected:
         const QEvent::Type type = event->type();
         if (type == QEvent::ShowToParent || type == QEvent::HideToParent
             || type == QEvent::ParentChange)
-            follow(static_cast<QWidget *>(watched));
+            listIfShown(static_cast<QWidget *>(watched));
         return false;
     }
 
 private:
     // Lists @p control while it is shown, and only then.
-    void follow(QWidget *control)
+    void listIfShown(QWidget *control)
     {
         const bool listed = find(control).has_value();
         if (control->isHidden()) {
