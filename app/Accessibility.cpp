@@ -102,10 +102,10 @@ host::Window::ReadingPlace boardPlace(int row, bool marker, qint16 index)
 // What a screen reader is told of the board, learnt as each element is laid and kept: a guess
 // symbol's row and place come from its index; a marker's row is that of the symbol whose placing
 // laid it, the row's last, which the scoring follows at once.
-class Board : public QObject
+class SpokenBoard : public QObject
 {
 public:
-    explicit Board(Form1 &window) : QObject(&window), m_window(window) { }
+    explicit SpokenBoard(Form1 &window) : QObject(&window), m_window(window) { }
 
     // Names a board picture once it is shown, with its picture and place, and reads it in order.
     void laid(qint16 index)
@@ -219,15 +219,15 @@ void attach(Form1 &window)
 {
     describeControls(window);
     placeBand(window);
-    auto *board = new Board(window);
+    auto *board = new SpokenBoard(window);
     // The first game has been dealt: the palette is there, the board holds nothing yet.
     for (const qint16 index : window.Znak.indices())
         if (!window.Znak[index].isHidden())
             board->laid(index);
 
-    QObject::connect(&window.Znak, &host::ImageArray::shown, board, &Board::laid);
-    QObject::connect(&window.Znak, &host::ImageArray::removed, board, &Board::removed);
-    QObject::connect(window.Label1, &host::Label::changed, board, &Board::rowAdvanced);
+    QObject::connect(&window.Znak, &host::ImageArray::shown, board, &SpokenBoard::laid);
+    QObject::connect(&window.Znak, &host::ImageArray::removed, board, &SpokenBoard::removed);
+    QObject::connect(window.Label1, &host::Label::changed, board, &SpokenBoard::rowAdvanced);
 }
 
 } // namespace accessibility
