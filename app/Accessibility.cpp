@@ -3,14 +3,12 @@
 
 #include "app/Form1.h"
 #include "game/Board.h"
-#include "host/Conversions.h"
 
 #include <QPushButton>
 
-#include <algorithm>
 #include <array>
-#include <tuple>
-#include <vector>
+#include <map>
+#include <optional>
 
 namespace accessibility {
 
@@ -59,6 +57,8 @@ void describeControls(Form1 &window)
         QStringLiteral("Koliko mesta ima tajni kod, od 4 do 6"));
     describe(window.Label4, QStringLiteral("Resenje"),
         QStringLiteral("Tajni kod, broj simbola za svako mesto"));
+    // Shown, the solution is read as one line.
+    window.Label4->setSpokenName(QStringLiteral("Resenje: %1"));
     // The counters are never shown, so nothing reads these names. Having names of their own
     // keeps the labels from announcing every new caption as a change of name.
     window.Label1->setAccessibleName(QStringLiteral("Brojac redova"));
@@ -67,42 +67,6 @@ void describeControls(Form1 &window)
 
     for (const qint16 i : window.Slika.indices())
         describe(&window.Slika[i], pictureName(i), QStringLiteral("Sacuvana slika"));
-}
-
-// Names a board picture from its index, its picture and its Top, once it is shown.
-void describeElement(Form1 &window, qint16 index)
-{
-    host::ImageElement &element = window.Znak[index];
-    switch (game::elementAt(index)) {
-    case game::Element::Palette: {
-        const QString name = pictureName(game::symbolPicture(index));
-        describe(&element, QStringLiteral("Simbol %1: %2").arg(index).arg(name),
-            QStringLiteral("Stavlja %1 na sledece mesto u redu").arg(name));
-        element.setPressable(true);
-        break;
-    }
-    case game::Element::Guess:
-        describe(&element,
-            QStringLiteral("%1, red %2, mesto %3")
-                .arg(pictureName(pictureOf(element)))
-                .arg(game::guessRow(index))
-                .arg(game::guessPlace(index)),
-            QStringLiteral("Pokusaj; klik na poslednji postavljeni simbol ga vraca"));
-        element.setPressable(true);
-        break;
-    case game::Element::Marker: {
-        const bool hit = pictureOf(element) == game::HitPicture;
-        describe(&element,
-            QStringLiteral("%1, red %2")
-                .arg(pictureName(hit ? game::HitPicture : game::NearPicture))
-                .arg(game::rowAt(element.twipsTop())),
-            hit ? QStringLiteral("Pravi simbol na pravom mestu")
-                : QStringLiteral("Pravi simbol na drugom mestu"));
-        break;
-    }
-    case game::Element::Template:
-        break;
-    }
 }
 
 // A number of markers of one colour; a row has at most six. In Serbian one takes the singular,
@@ -123,80 +87,147 @@ QString score(int hits, int nears)
     return parts.isEmpty() ? QStringLiteral("nema znakova") : parts.join(QStringLiteral(", "));
 }
 
-// Tells the score of @p row in the description of each of its symbols.
-void describeScore(Form1 &window, int row)
+// Where the window's controls are read: the top band left to right, then the palette, then the
+// rows top to bottom, each row's symbols before its markers.
+host::Window::ReadingPlace bandPlace(int position)
 {
-    int hits = 0;
-    int nears = 0;
-    for (const qint16 index : window.Znak.indices()) {
-        const host::ImageElement &element = window.Znak[index];
-        if (game::elementAt(index) == game::Element::Marker
-            && game::rowAt(element.twipsTop()) == row)
-            ++(pictureOf(element) == game::HitPicture ? hits : nears);
-    }
-    const QString text = score(hits, nears);
-    for (const qint16 index : window.Znak.indices())
-        if (game::elementAt(index) == game::Element::Guess && game::guessRow(index) == row)
-            window.Znak[index].setAccessibleDescription(text);
+    return {0, position, 0};
 }
 
-// The top band left to right, then the palette, then the rows top to bottom, each row's symbols
-// before its markers. The window leaves out whatever is hidden.
-QList<QWidget *> readingOrder(const Form1 &window)
+host::Window::ReadingPlace boardPlace(int row, bool marker, qint16 index)
 {
-    QList<QWidget *> order {window.Command1, window.Command3, window.Text1, window.Command4,
-        window.Command5, window.Text2, window.Command6, window.Command2, window.Label4};
-    // Sorted by row (the palette is row 0), then symbols before markers, then index.
-    std::vector<std::tuple<int, bool, qint16>> board;
-    for (const qint16 index : window.Znak.indices()) {
+    return {1 + row, marker ? 1 : 0, index};
+}
+
+// What a screen reader is told of the board, learnt as each element is laid and kept: a guess
+// symbol's row and place come from its index; a marker's row is that of the symbol whose placing
+// laid it, the row's last, which the scoring follows at once.
+class SpokenBoard : public QObject
+{
+public:
+    explicit SpokenBoard(Form1 &window) : QObject(&window), m_window(window) { }
+
+    // Names a board picture once it is shown, with its picture and place, and reads it in order.
+    void laid(qint16 index)
+    {
+        host::ImageElement &element = m_window.Znak[index];
         switch (game::elementAt(index)) {
         case game::Element::Palette:
-            board.emplace_back(0, false, index);
+            describePalette(element, index);
             break;
         case game::Element::Guess:
-            board.emplace_back(game::guessRow(index), false, index);
+            m_row = game::guessRow(index);
+            describeGuess(element, index);
             break;
         case game::Element::Marker:
-            board.emplace_back(game::rowAt(window.Znak[index].twipsTop()), true, index);
+            describeMarker(element, index);
             break;
         case game::Element::Template:
             break;
         }
     }
-    std::ranges::sort(board);
-    for (const auto &[row, marker, index] : board)
-        order.append(&window.Znak[index]);
-    return order;
-}
 
-// Reads the solution as one line, without the blank that ends it.
-void nameSolution(Form1 &window)
+    void removed(qint16 index)
+    {
+        // A symbol taken back, or a new game: no row is being scored.
+        if (game::elementAt(index) == game::Element::Guess)
+            m_row.reset();
+        m_markers.erase(index);
+    }
+
+    // The row counter has moved on: after a row has been scored, with all its markers laid, or
+    // at a new game, which has taken every symbol off first.
+    void rowAdvanced()
+    {
+        if (m_row)
+            describeScore(*m_row);
+        m_row.reset();
+    }
+
+private:
+    struct Marker
+    {
+        int row;
+        bool hit;
+    };
+
+    void describePalette(host::ImageElement &element, qint16 index)
+    {
+        const QString name = pictureName(game::symbolPicture(index));
+        describe(&element, QStringLiteral("Simbol %1: %2").arg(index).arg(name),
+            QStringLiteral("Stavlja %1 na sledece mesto u redu").arg(name));
+        element.setPressable(true);
+        m_window.setReadingPlace(&element, boardPlace(0, false, index));
+    }
+
+    void describeGuess(host::ImageElement &element, qint16 index)
+    {
+        const int row = game::guessRow(index);
+        describe(&element,
+            QStringLiteral("%1, red %2, mesto %3")
+                .arg(pictureName(pictureOf(element)))
+                .arg(row)
+                .arg(game::guessPlace(index)),
+            QStringLiteral("Pokusaj; klik na poslednji postavljeni simbol ga vraca"));
+        element.setPressable(true);
+        m_window.setReadingPlace(&element, boardPlace(row, false, index));
+    }
+
+    void describeMarker(host::ImageElement &element, qint16 index)
+    {
+        const Marker marker {m_row.value_or(0), pictureOf(element) == game::HitPicture};
+        m_markers[index] = marker;
+        describe(&element,
+            QStringLiteral("%1, red %2")
+                .arg(pictureName(marker.hit ? game::HitPicture : game::NearPicture))
+                .arg(marker.row),
+            marker.hit ? QStringLiteral("Pravi simbol na pravom mestu")
+                       : QStringLiteral("Pravi simbol na drugom mestu"));
+        m_window.setReadingPlace(&element, boardPlace(marker.row, true, index));
+    }
+
+    // Tells the score of @p row in the description of each of its symbols.
+    void describeScore(int row)
+    {
+        int hits = 0;
+        int nears = 0;
+        for (const auto &[index, marker] : m_markers)
+            if (marker.row == row)
+                ++(marker.hit ? hits : nears);
+        const QString text = score(hits, nears);
+        for (const qint16 index : m_window.Znak.indices())
+            if (game::elementAt(index) == game::Element::Guess && game::guessRow(index) == row)
+                m_window.Znak[index].setAccessibleDescription(text);
+    }
+
+    Form1 &m_window;
+    std::optional<int> m_row; // the row whose symbols are being laid
+    std::map<qint16, Marker> m_markers;
+};
+
+void placeBand(Form1 &window)
 {
-    window.Label4->setAccessibleName(
-        QStringLiteral("Resenje: ") + window.Label4->caption().trimmed());
+    const QList<QWidget *> band {window.Command1, window.Command3, window.Text1, window.Command4,
+        window.Command5, window.Text2, window.Command6, window.Command2, window.Label4};
+    for (int i = 0; i < band.size(); ++i)
+        window.setReadingPlace(band.at(i), bandPlace(i));
 }
 
 } // namespace
 
 void attach(Form1 &window)
 {
-    window.setReadingOrder([&window] { return readingOrder(window); });
     describeControls(window);
+    placeBand(window);
+    auto *board = new SpokenBoard(window);
     // The first game has been dealt: the palette is there, the board holds nothing yet.
     for (const qint16 index : window.Znak.indices())
         if (!window.Znak[index].isHidden())
-            describeElement(window, index);
+            board->laid(index);
 
-    QObject::connect(&window.Znak, &host::ImageArray::shown, &window,
-        [&window](qint16 index) { describeElement(window, index); });
-    // The row counter moves on once a row has been scored, with all its markers laid.
-    QObject::connect(window.Label1, &host::Label::changed, &window, [&window] {
-        const double row = host::toNumber(window.Label1->caption());
-        if (row > 1)
-            describeScore(window, static_cast<int>(row) - 1);
-    });
-    QObject::connect(
-        window.Label4, &host::Label::shown, &window, [&window] { nameSolution(window); });
+    QObject::connect(&window.Znak, &host::ImageArray::shown, board, &SpokenBoard::laid);
+    QObject::connect(&window.Znak, &host::ImageArray::removed, board, &SpokenBoard::removed);
+    QObject::connect(window.Label1, &host::Label::changed, board, &SpokenBoard::rowAdvanced);
 }
 
 } // namespace accessibility

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Form1.h"
 
-#include "assets/Tile.h"
+#include "app/Layout.h"
 #include "game/Board.h"
 #include "game/Settings.h"
 #include "host/ClientArea.h"
 #include "host/Conversions.h"
 #include "host/Events.h"
 #include "host/Fonts.h"
-#include "host/Pictures.h"
+#include "host/ImageFiles.h"
 #include "host/Twips.h"
+#include "tiles/Tile.h"
 
 #include <QIcon>
 #include <QPushButton>
@@ -20,6 +21,7 @@
 using host::toIndex;
 using host::toNumber;
 using host::toText;
+using layout::Bounds;
 
 namespace {
 
@@ -39,15 +41,16 @@ void write(host::Label *label, double number)
     label->write(toText(number));
 }
 
-// A control's stored rectangle, in twips.
-struct Bounds
-{
-    int left, top, width, height;
-};
-
 void setBounds(host::ClientArea &area, QWidget *control, Bounds twips)
 {
     area.put(control, twips.left, twips.top, twips.width, twips.height);
+}
+
+void setBounds(host::ImageElement &element, Bounds twips)
+{
+    element.setTwipsSize(static_cast<float>(twips.width), static_cast<float>(twips.height));
+    element.setTwipsLeft(static_cast<float>(twips.left));
+    element.setTwipsTop(static_cast<float>(twips.top));
 }
 
 QRectF toRectF(game::Rect twips)
@@ -67,7 +70,7 @@ Form1::Form1(std::unique_ptr<host::RandomSource> random, QWidget *parent)
         QStringLiteral(":/pictures/vorn-32.png"), QStringLiteral(":/pictures/vorn-48.png")}));
     setFont(host::sansSerif(8.25));
     // The stored client size is the least the window takes; it grows with the board.
-    const QSize client(host::toPixels(6480), host::toPixels(7635));
+    const QSize client(host::toPixels(layout::ClientWidth), host::toPixels(layout::ClientHeight));
     setMinimumSize(client);
     resize(client);
     clientArea().setScrolling(game::rowsTop(), game::Pitch);
@@ -77,7 +80,7 @@ Form1::Form1(std::unique_ptr<host::RandomSource> random, QWidget *parent)
     createPictures();
     createLabels();
     connectEvents();
-    followTheBoard();
+    keepTheBoardInView();
     Command1->setFocus();
 
     host::runHandler("Form_Load", [this] { Form_Load(); });
@@ -92,12 +95,12 @@ void Form1::createButtons()
         setBounds(clientArea(), button, twips);
         return button;
     };
-    Command6 = button(">", " Povecaj broj mesta ", {3360, 120, 255, 375}, 8.25);
-    Command5 = button("<", " Smanji broj mesta ", {2760, 120, 255, 375}, 8.25);
-    Command4 = button(">", " Povecaj broj simbola ", {2280, 120, 255, 375}, 8.25);
-    Command3 = button("<", " Smanji broj simbola ", {1680, 120, 255, 375}, 8.25);
-    Command2 = button("?", " Prikaz resenja ", {3960, 120, 375, 375}, 9.75);
-    Command1 = button("Nova igra", " Nova igra ", {120, 120, 1335, 375}, 9.75);
+    Command6 = button(">", " Povecaj broj mesta ", layout::Command6, 8.25);
+    Command5 = button("<", " Smanji broj mesta ", layout::Command5, 8.25);
+    Command4 = button(">", " Povecaj broj simbola ", layout::Command4, 8.25);
+    Command3 = button("<", " Smanji broj simbola ", layout::Command3, 8.25);
+    Command2 = button("?", " Prikaz resenja ", layout::Command2, 9.75);
+    Command1 = button("Nova igra", " Nova igra ", layout::Command1, 9.75);
 
     setTabOrder(Command1, Command3);
     setTabOrder(Command3, Command4);
@@ -117,8 +120,8 @@ void Form1::createBoxes()
         setBounds(clientArea(), box, twips);
         return box;
     };
-    Text2 = box("4", {3000, 120, 360, 360});
-    Text1 = box("6", {1920, 120, 360, 360});
+    Text2 = box("4", layout::Text2);
+    Text1 = box("6", layout::Text1);
 
     setTabOrder(Command2, Text1);
     setTabOrder(Text1, Text2);
@@ -132,31 +135,26 @@ void Form1::createLabels()
         setBounds(clientArea(), label, twips);
         return label;
     };
-    Label4 = label("Label4", {4440, 240, 1335, 255});
+    Label4 = label("Label4", layout::Label4);
     Label4->setFont(host::sansSerif(9.75, true));
-    Label3 = label("301", {5760, 0, 375, 255});
-    Label2 = label("1", {5400, 0, 255, 255});
-    Label1 = label("1", {5160, 0, 255, 255});
+    Label3 = label("301", layout::Label3);
+    Label2 = label("1", layout::Label2);
+    Label1 = label("1", layout::Label1);
 }
 
 void Form1::createPictures()
 {
-    // Two rows of five, each picture at its own size.
     for (int i = 9; i >= 0; --i) {
         host::ImageElement &picture = Slika.addStored(static_cast<qint16>(i));
         picture.setVisible(false);
-        picture.setTwipsSize(750, 690);
-        picture.setTwipsLeft(static_cast<float>(240 + (i % 5) * 720));
-        picture.setTwipsTop(i < 5 ? 1200.0f : 1920.0f);
+        setBounds(picture, layout::Slika.at(static_cast<std::size_t>(i)));
         picture.setPicture(
             host::Picture(i, host::readBitmap(QStringLiteral(":/pictures/slika%1.bmp").arg(i)),
-                [i](QSize size) { return pictures::drawTile(i, size); }));
+                [i](QSize size) { return tiles::drawForScreen(i, size); }));
     }
 
     host::ImageElement &original = Znak.addStored(game::TemplateIndex);
-    original.setTwipsSize(game::SymbolSize, game::SymbolSize);
-    original.setTwipsLeft(240);
-    original.setTwipsTop(600);
+    setBounds(original, layout::Template);
     original.setStretch(true);
 }
 
@@ -174,7 +172,7 @@ void Form1::connectEvents()
     Label1->setChangeHandler([this] { Label1_Change(); });
 }
 
-void Form1::followTheBoard()
+void Form1::keepTheBoardInView()
 {
     // The place the next palette click fills stays in view, and the board's whole width with
     // it: after every change of the board, and at once when the place count changes.

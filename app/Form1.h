@@ -65,7 +65,7 @@ private:
     void createLabels();
     void createPictures();
     void connectEvents();
-    void followTheBoard();
+    void keepTheBoardInView();
 
     void showPaletteSymbol(double symbol);
     void placeSymbol(qint16 clicked);

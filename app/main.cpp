@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Accessibility.h"
-#include "app/Application.h"
 #include "app/Form1.h"
+#include "app/Identity.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    setUpApplication();
+    setIdentity();
 
     Form1 window;
     accessibility::attach(window);

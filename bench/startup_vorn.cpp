@@ -2,8 +2,8 @@
 // The program's own start-up, as main() does it, up to the first painted frame of its window.
 #include "StartupProbe.h"
 #include "app/Accessibility.h"
-#include "app/Application.h"
 #include "app/Form1.h"
+#include "app/Identity.h"
 
 #include <QApplication>
 
@@ -11,7 +11,7 @@ int main(int argc, char *argv[])
 {
     bench::notePhase("main");
     QApplication application(argc, argv);
-    setUpApplication();
+    setIdentity();
     bench::notePhase("application");
 
     Form1 window;

@@ -65,7 +65,7 @@ void ClientArea::contentChanged()
     if (m_pending)
         return;
     m_pending = true;
-    QMetaObject::invokeMethod(this, &ClientArea::follow, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &ClientArea::bringIntoView, Qt::QueuedConnection);
 }
 
 bool ClientArea::eventFilter(QObject *watched, QEvent *event)
@@ -75,7 +75,7 @@ bool ClientArea::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-void ClientArea::follow()
+void ClientArea::bringIntoView()
 {
     m_pending = false;
     if (!m_content || !m_rows)
@@ -95,11 +95,11 @@ void ClientArea::follow()
         m_window->resize(wanted);
     layOutRows(wanted);
 
-    // As little as it takes to show the focus whole: its bottom edge, then its top edge, which
-    // wins should the focus be taller than the rows' view.
-    const QRect focus = twipsRect(content.focus).translated(0, -m_band);
-    m_rows->ensureVisible(focus.left(), focus.bottom() + 1, 0, 0);
-    m_rows->ensureVisible(focus.left(), focus.top(), 0, 0);
+    // As little as it takes to show the next place whole: its bottom edge, then its top edge,
+    // which wins should the place be taller than the rows' view.
+    const QRect next = twipsRect(content.nextPlace).translated(0, -m_band);
+    m_rows->ensureVisible(next.left(), next.bottom() + 1, 0, 0);
+    m_rows->ensureVisible(next.left(), next.top(), 0, 0);
 }
 
 int ClientArea::roomBelow() const

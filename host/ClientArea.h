@@ -22,11 +22,11 @@ class ClientArea : public QObject
 
 public:
     /// What must be in view, in twips from the client area's top-left corner: everything laid
-    /// out so far, and the focus, the place on it that the player's next move fills.
+    /// out so far, and the next place, the one that the player's next move fills.
     struct Content
     {
         QRectF extent;
-        QRectF focus;
+        QRectF nextPlace;
     };
 
     /// The client area of @p window, on which nothing scrolls until setScrolling().
@@ -44,13 +44,13 @@ public:
     /// Asks @p content what must be in view whenever the content has changed.
     void setContent(std::function<Content()> content);
     /// The content has changed. Once the current event is over, the window widens to show its
-    /// whole width, grows downward to show its focus as far as the screen allows, and the rows
-    /// scroll to the focus when the window can grow no further.
+    /// whole width, grows downward to show the next place as far as the screen allows, and the
+    /// rows scroll to it when the window can grow no further.
     void contentChanged();
 
 private:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void follow();
+    void bringIntoView();
     int roomBelow() const;
     int scrollBarWidth() const;
     void layOutRows(QSize client);

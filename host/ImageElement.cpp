@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <mutex>
+
 namespace host {
 
 namespace {
@@ -61,8 +63,10 @@ QAccessibleInterface *imageInterface(const QString & /*className*/, QObject *obj
 ImageElement::ImageElement(qint16 index, ClientArea &area)
     : QLabel(area.window()), m_index(index), m_area(area)
 {
-    // Before anything can ask for the element's interface, which the toolkit then keeps.
-    QAccessible::installFactory(imageInterface);
+    // Before anything can ask for the element's interface, which the toolkit then keeps; once
+    // for the process.
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(imageInterface); });
 }
 
 void ImageElement::setTwipsLeft(float twips)

@@ -27,8 +27,8 @@ void Label::setVisible(bool visible)
 {
     const bool wasShown = !isHidden();
     QLabel::setVisible(visible);
-    if (!wasShown && visible)
-        Q_EMIT shown();
+    if (!wasShown && visible && !m_spokenName.isEmpty())
+        setAccessibleName(m_spokenName.arg(caption().trimmed()));
     announceVisibility(this, wasShown);
 }
 

@@ -25,12 +25,13 @@ public:
 
     /// Shows or hides the label; assistive technology is told when it comes or goes.
     void setVisible(bool visible) override;
+    /// Has assistive technology read the label, from each time it is shown, as @p name with the
+    /// caption, less the blanks around it, for %1.
+    void setSpokenName(const QString &name) { m_spokenName = name; }
 
 Q_SIGNALS:
     /// The caption has changed and its change event has run.
     void changed();
-    /// The label has been shown.
-    void shown();
 
 private:
     // Every write goes through write(), so that no change escapes the change event.
@@ -39,6 +40,7 @@ private:
     using QLabel::setText;
 
     std::function<void()> m_onChange;
+    QString m_spokenName;
 };
 
 } // namespace host

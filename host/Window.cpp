@@ -2,8 +2,109 @@
 #include "host/Window.h"
 
 #include <QAccessibleWidget>
+#include <QEvent>
+
+#include <algorithm>
+#include <iterator>
+#include <mutex>
+#include <optional>
+#include <unordered_map>
 
 namespace host {
+
+// The reading order, kept as controls are placed, shown, hidden and destroyed: a screen reader
+// asks for it child by child, so it is never worked out again at a question.
+class Window::Reading : public QObject
+{
+public:
+    void place(QWidget *control, ReadingPlace place)
+    {
+        m_ordered = true;
+        const auto known = m_places.find(control);
+        if (known == m_places.end()) {
+            m_places.emplace(control, place);
+            control->installEventFilter(this);
+            connect(control, &QObject::destroyed, this, [this](QObject *gone) { forget(gone); });
+        } else {
+            unlist(control);
+            known->second = place;
+        }
+        listIfShown(control);
+    }
+
+    bool ordered() const { return m_ordered; }
+    const std::vector<QWidget *> &shown() const { return m_shown; }
+
+    int indexOf(const QObject *control) const
+    {
+        const auto at = find(control);
+        return at ? static_cast<int>(*at) : -1;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // Being shown or hidden, or moved to another widget, which may hide it.
+        const QEvent::Type type = event->type();
+        if (type == QEvent::ShowToParent || type == QEvent::HideToParent
+            || type == QEvent::ParentChange)
+            listIfShown(static_cast<QWidget *>(watched));
+        return false;
+    }
+
+private:
+    // Lists @p control while it is shown, and only then.
+    void listIfShown(QWidget *control)
+    {
+        const bool listed = find(control).has_value();
+        if (control->isHidden()) {
+            if (listed)
+                unlist(control);
+            return;
+        }
+        if (listed)
+            return;
+        const ReadingPlace place = m_places.at(control);
+        const auto at = std::ranges::upper_bound(m_listedPlaces, place);
+        const auto index = std::distance(m_listedPlaces.begin(), at);
+        m_listedPlaces.insert(at, place);
+        m_shown.insert(m_shown.begin() + index, control);
+    }
+
+    // Where @p control is listed, looked up by its place.
+    std::optional<std::size_t> find(const QObject *control) const
+    {
+        const auto known = m_places.find(control);
+        if (known == m_places.end())
+            return std::nullopt;
+        const auto first = std::ranges::lower_bound(m_listedPlaces, known->second);
+        auto index = static_cast<std::size_t>(std::distance(m_listedPlaces.begin(), first));
+        for (; index < m_shown.size() && m_listedPlaces[index] == known->second; ++index)
+            if (m_shown[index] == control)
+                return index;
+        return std::nullopt;
+    }
+
+    void unlist(const QObject *control)
+    {
+        if (const auto index = find(control)) {
+            m_listedPlaces.erase(m_listedPlaces.begin() + static_cast<std::ptrdiff_t>(*index));
+            m_shown.erase(m_shown.begin() + static_cast<std::ptrdiff_t>(*index));
+        }
+    }
+
+    void forget(const QObject *gone)
+    {
+        unlist(gone);
+        m_places.erase(gone);
+    }
+
+    bool m_ordered = false;
+    std::unordered_map<const QObject *, ReadingPlace> m_places;
+    // The shown controls and their places, side by side in reading order.
+    std::vector<ReadingPlace> m_listedPlaces;
+    std::vector<QWidget *> m_shown;
+};
 
 namespace {
 
@@ -23,31 +124,30 @@ public:
     {
         if (!ordered())
             return QAccessibleWidget::child(index);
-        const QList<QWidget *> shown = controls();
-        if (index < 0 || index >= shown.size())
+        const std::vector<QWidget *> &shown = controls();
+        if (index < 0 || index >= static_cast<int>(shown.size()))
             return nullptr;
-        return QAccessible::queryAccessibleInterface(shown.at(index));
+        return QAccessible::queryAccessibleInterface(shown[static_cast<std::size_t>(index)]);
     }
 
     int indexOfChild(const QAccessibleInterface *child) const override
     {
         if (!ordered())
             return QAccessibleWidget::indexOfChild(child);
-        if (child == nullptr)
+        if (child == nullptr || !isValid())
             return -1;
-        return static_cast<int>(controls().indexOf(child->object()));
+        return ownWindow()->readingIndex(child->object());
     }
 
 private:
+    const Window *ownWindow() const { return static_cast<const Window *>(widget()); }
+
     // A window being destroyed lists nothing: the controls that its order names may be gone.
-    bool ordered() const
+    bool ordered() const { return !isValid() || ownWindow()->hasReadingOrder(); }
+    const std::vector<QWidget *> &controls() const
     {
-        return !isValid() || static_cast<const Window *>(widget())->hasReadingOrder();
-    }
-    QList<QWidget *> controls() const
-    {
-        return isValid() ? static_cast<const Window *>(widget())->shownControls()
-                         : QList<QWidget *>();
+        static const std::vector<QWidget *> none;
+        return isValid() ? ownWindow()->shownControls() : none;
     }
 };
 
@@ -60,26 +160,40 @@ QAccessibleInterface *windowInterface(const QString & /*className*/, QObject *ob
 
 } // namespace
 
-Window::Window(QWidget *parent) : QWidget(parent), m_client(this)
+Window::Window(QWidget *parent)
+    : QWidget(parent), m_client(this), m_reading(std::make_unique<Reading>())
 {
     // Before anything can ask for the window's interface: the toolkit makes it once, on the
     // first question, and keeps it. Setting the window's title already asks, on some versions.
-    QAccessible::installFactory(windowInterface);
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(windowInterface); });
 }
 
-void Window::setReadingOrder(std::function<QList<QWidget *>()> order)
+Window::~Window()
 {
-    m_readingOrder = std::move(order);
+    // Gone before the controls, which the toolkit destroys last, and told of none of them.
+    m_reading.reset();
 }
 
-QList<QWidget *> Window::shownControls() const
+void Window::setReadingPlace(QWidget *control, ReadingPlace place)
 {
-    QList<QWidget *> shown;
-    if (m_readingOrder)
-        for (QWidget *control : m_readingOrder())
-            if (!control->isHidden())
-                shown.append(control);
-    return shown;
+    m_reading->place(control, place);
+}
+
+bool Window::hasReadingOrder() const
+{
+    return m_reading && m_reading->ordered();
+}
+
+const std::vector<QWidget *> &Window::shownControls() const
+{
+    static const std::vector<QWidget *> none;
+    return m_reading ? m_reading->shown() : none;
+}
+
+int Window::readingIndex(const QObject *control) const
+{
+    return m_reading ? m_reading->indexOf(control) : -1;
 }
 
 void announceVisibility(QWidget *control, bool wasShown)

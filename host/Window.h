@@ -3,10 +3,11 @@
 
 #include "host/ClientArea.h"
 
-#include <QList>
 #include <QWidget>
 
-#include <functional>
+#include <memory>
+#include <tuple>
+#include <vector>
 
 namespace host {
 
@@ -17,23 +18,33 @@ class Window : public QWidget
     Q_OBJECT
 
 public:
+    /// Where a control is read: a window's controls are read in rising order of their places.
+    using ReadingPlace = std::tuple<int, int, int>;
+
     explicit Window(QWidget *parent = nullptr);
+    ~Window() override;
 
     /// The client area that places every control of the window.
     ClientArea &clientArea() { return m_client; }
 
-    /// Lists the controls to assistive technology in the order @p order gives, leaving out the
-    /// hidden ones, whatever widget holds each control. Without an order the window lists its
-    /// child widgets, as the toolkit does.
-    void setReadingOrder(std::function<QList<QWidget *>()> order);
-    /// Whether the window has been given a reading order.
-    bool hasReadingOrder() const { return static_cast<bool>(m_readingOrder); }
-    /// The shown controls in reading order.
-    QList<QWidget *> shownControls() const;
+    /// Reads @p control at @p place, whatever widget holds it, while it is shown and until it is
+    /// destroyed; a control given a place again moves there. Once a control has a place, the
+    /// window lists to assistive technology its shown controls that have places, in reading
+    /// order; before, its child widgets, as the toolkit does.
+    void setReadingPlace(QWidget *control, ReadingPlace place);
+    /// Whether a control has been given a reading place.
+    bool hasReadingOrder() const;
+    /// The shown controls in reading order, kept up to date as controls are shown, hidden and
+    /// destroyed.
+    const std::vector<QWidget *> &shownControls() const;
+    /// Where @p control stands among the shown controls, or -1 when it is not one of them.
+    int readingIndex(const QObject *control) const;
 
 private:
+    class Reading;
+
     ClientArea m_client;
-    std::function<QList<QWidget *>()> m_readingOrder;
+    std::unique_ptr<Reading> m_reading;
 };
 
 /// Tells assistive technology that @p control, shown before or not as @p wasShown says, has

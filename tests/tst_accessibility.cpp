@@ -325,6 +325,11 @@ private Q_SLOTS:
             QCOMPARE(listed[i]->parent(), window());
             QCOMPARE(window()->indexOfChild(listed[i]), i);
         }
+        // Taken back, or dealt anew, the board leaves the order at once.
+        form().Znak_Click(31);
+        QCOMPARE(window()->childCount(), listed.size() - 1);
+        m_h->newGame({1, 2, 3, 4});
+        QCOMPARE(names().size(), 14);
 
         // The controls are still made in the order that decides what is drawn on top. (The
         // stored pictures below the palette's band, 5 to 9, stand with the rows.)

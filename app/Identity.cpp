@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/Application.h"
+#include "app/Identity.h"
 
 #include <QApplication>
 
-void setUpApplication()
+void setIdentity()
 {
     QApplication::setApplicationName(QStringLiteral("Vorn"));
     QApplication::setApplicationVersion(QStringLiteral(VORN_VERSION));

@@ -2,4 +2,4 @@
 #pragma once
 
 /// Gives the running application its name, version and desktop entry. The icon is the window's.
-void setUpApplication();
+void setIdentity();
