@@ -264,8 +264,8 @@ private:
     static void setAppsUseLightTheme(bool light)
     {
         const DWORD value = light ? 1 : 0;
-        RegSetKeyValueW(HKEY_CURRENT_USER, Personalize, L"AppsUseLightTheme", REG_DWORD, &value,
-            sizeof value);
+        RegSetKeyValueW(
+            HKEY_CURRENT_USER, Personalize, L"AppsUseLightTheme", REG_DWORD, &value, sizeof value);
         SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0,
             reinterpret_cast<LPARAM>(L"ImmersiveColorSet"), SMTO_ABORTIFHUNG, 5000, nullptr);
     }

@@ -11,7 +11,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#if QT_CONFIG(xmlstreamreader)
 #include <QXmlStreamReader>
+#endif
 
 #include <memory>
 
@@ -101,6 +103,7 @@ QPolygonF readPoints(const QString &text, bool *ok)
     return polygon;
 }
 
+#if QT_CONFIG(xmlstreamreader)
 // The scalable icon as pixels at its own size. The generator writes nothing but filled
 // polygons in groups on a 256 x 256 square, and that is all this draws: any other element or
 // attribute makes it fail with @p error rather than go unseen.
@@ -143,6 +146,38 @@ QImage renderSvg(const QByteArray &svg, QString *error)
         *error = reader.errorString();
     return image;
 }
+
+// The ids of the scalable icon's groups, in order, and how many polygons it has.
+QStringList svgGroups(const QByteArray &svg, int *polygons)
+{
+    QXmlStreamReader reader(svg);
+    QStringList groups;
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (reader.name() == QLatin1String("g"))
+            groups << reader.attributes().value("id").toString();
+        if (reader.name() == QLatin1String("polygon"))
+            ++*polygons;
+    }
+    return groups;
+}
+
+constexpr bool CanReadXml = true;
+#else
+// The Windows build's Qt leaves its XML reader out.
+QImage renderSvg(const QByteArray & /*svg*/, QString * /*error*/)
+{
+    return {};
+}
+
+QStringList svgGroups(const QByteArray & /*svg*/, int * /*polygons*/)
+{
+    return {};
+}
+
+constexpr bool CanReadXml = false;
+#endif
 
 bool canReadIco()
 {
@@ -213,6 +248,8 @@ private Q_SLOTS:
             const int tolerance = image.width() <= 32 ? 0 : smoothingTolerance;
             difference = pixelDifference(QImage::fromData(drawn, "PNG"), image, tolerance);
         } else if (name.endsWith(QLatin1String(".svg"))) {
+            if (!CanReadXml)
+                QSKIP("this Qt reads no XML; the scalable icon is checked where it does");
             QString error;
             const QImage image = renderSvg(drawn, &error);
             QVERIFY2(error.isEmpty(), qPrintable(error));
@@ -447,6 +484,8 @@ private Q_SLOTS:
     // at 256 pixels it shows what the largest PNG icon shows.
     void scalableIcon()
     {
+        if (!CanReadXml)
+            QSKIP("this Qt reads no XML; the scalable icon is checked where it does");
         QString error;
         const QImage drawn = renderSvg(committed(QStringLiteral("vorn.svg")), &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
@@ -454,23 +493,9 @@ private Q_SLOTS:
             drawn, QImage::fromData(committed(iconFile(256)), "PNG"), smoothingTolerance);
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
 
-        QXmlStreamReader svg(committed(QStringLiteral("vorn.svg")));
-        QStringList groups;
         int polygons = 0;
-        while (!svg.atEnd()) {
-            if (svg.readNext() != QXmlStreamReader::StartElement)
-                continue;
-            if (svg.name() == QLatin1String("svg"))
-                QCOMPARE(svg.attributes().value("viewBox").toString(), QString("0 0 256 256"));
-            if (svg.name() == QLatin1String("g"))
-                groups << svg.attributes().value("id").toString();
-            if (svg.name() == QLatin1String("polygon")) {
-                ++polygons;
-                QVERIFY(svg.attributes().value("fill").startsWith(QLatin1Char('#')));
-            }
-        }
-        QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
-        QCOMPARE(groups, QStringList({"fan", "beam", "prism"}));
+        QCOMPARE(svgGroups(committed(QStringLiteral("vorn.svg")), &polygons),
+            QStringList({"fan", "beam", "prism"}));
         QVERIFY(polygons >= 10);
     }
 };
