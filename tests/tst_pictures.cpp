@@ -90,6 +90,7 @@ QString pixelDifference(const QImage &drawn, const QImage &committed, int tolera
     return {};
 }
 
+#if QT_CONFIG(xmlstreamreader)
 QPolygonF readPoints(const QString &text, bool *ok)
 {
     QPolygonF polygon;
@@ -103,7 +104,6 @@ QPolygonF readPoints(const QString &text, bool *ok)
     return polygon;
 }
 
-#if QT_CONFIG(xmlstreamreader)
 // The scalable icon as pixels at its own size. The generator writes nothing but filled
 // polygons in groups on a 256 x 256 square, and that is all this draws: any other element or
 // attribute makes it fail with @p error rather than go unseen.

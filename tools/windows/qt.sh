@@ -120,7 +120,7 @@ if [ ! -f "$build_dir/build.ninja" ]; then
 fi
 
 # 4. Build, printing progress about once a minute.
-say "building with $jobs jobs; this takes 15 to 30 minutes on two cores (log: $build_dir/build.log)"
+say "building with $jobs jobs; this takes 10 to 20 minutes on two cores (log: $build_dir/build.log)"
 NINJA_STATUS="[%f/%t] " ninja -C "$build_dir" -j "$jobs" >"$build_dir/build.log" 2>&1 &
 ninja_pid=$!
 trap 'kill "$ninja_pid" 2>/dev/null || true' INT TERM HUP
