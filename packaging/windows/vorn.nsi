@@ -74,6 +74,8 @@ FunctionEnd
 
 Section "Vorn"
     SectionIn RO
+    ; The files keep no time of their own: the installer holds none of the build's times.
+    SetDateSave off
     SetOutPath "$INSTDIR"
     File "${STAGE}\vorn.exe"
     File "${STAGE}\LICENSE.txt"

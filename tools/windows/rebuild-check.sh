@@ -20,13 +20,12 @@ tar --exclude=./build --exclude=./dist --exclude=./.git -cf - . | tar -xf - -C "
     cmake --preset windows -DVORN_WINDOWS_QT="$qt" -DBUILD_TESTING=OFF >/dev/null
     cmake --build --preset windows >/dev/null
 )
-x86_64-w64-mingw32-strip -o "$again/vorn.exe" "$again/build/windows/app/vorn.exe"
 
 status=0
 for file in "$dist"/*; do
     name=$(basename "$file")
     case "$name" in
-    vorn.exe) second="$again/vorn.exe" ;;
+    vorn.exe) second="$again/build/windows/packaging/windows/stage/vorn.exe" ;;
     *) second="$again/build/windows/packaging/windows/$name" ;;
     esac
     if cmp -s "$file" "$second"; then
