@@ -19,6 +19,9 @@ jobs=$(nproc 2>/dev/null || echo 2)
 say() { echo "qt: $*" >&2; }
 
 source_version=$(awk '$1 == "version" { print $2 }' "$here/qt-source")
+# Every time stamp Qt's build writes is the source package's, not the caller's.
+SOURCE_DATE_EPOCH=$(date -d "$(sed -n 's/^date //p' "$here/qt-source")" +%s)
+export SOURCE_DATE_EPOCH
 qt_version=${source_version%%+*}
 qt_version=${qt_version%%-*}
 
