@@ -30,7 +30,7 @@ private Q_SLOTS:
     {
         m_h = new FormHarness({3, 1, 6, 6});
         form().show();
-        QVERIFY(QTest::qWaitForWindowActive(&form()));
+        QVERIFY(QTest::qWaitForWindowExposed(&form()));
     }
     void cleanup() { delete m_h; }
 

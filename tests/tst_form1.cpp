@@ -52,7 +52,12 @@ private Q_SLOTS:
         m_form = std::make_unique<Form1>(std::move(random));
         accessibility::attach(*m_form);
         m_form->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        // A bare X server has no window manager to activate the window, and a Wayland
+        // compositor activates it on its own.
+        if (QGuiApplication::platformName() != "wayland")
+            m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        QTRY_VERIFY(m_form->isActiveWindow());
     }
 
     void cleanup() { m_form.reset(); }
