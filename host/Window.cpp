@@ -2,6 +2,7 @@
 #include "host/Window.h"
 
 #include <QAccessibleWidget>
+#include <QMetaObject>
 
 namespace host {
 
@@ -65,6 +66,17 @@ Window::Window(QWidget *parent) : QWidget(parent), m_client(this)
     // Before anything can ask for the window's interface: the toolkit makes it once, on the
     // first question, and keeps it. Setting the window's title already asks, on some versions.
     QAccessible::installFactory(windowInterface);
+}
+
+void Window::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // Qt's Wayland platform takes the size the compositor offers, in Qt 6.8 even one below the
+    // window's minimum; the window asks for its minimum back once the offer is taken.
+    const QSize bounded = size().expandedTo(minimumSize());
+    if (bounded != size())
+        QMetaObject::invokeMethod(
+            this, [this] { resize(size().expandedTo(minimumSize())); }, Qt::QueuedConnection);
 }
 
 void Window::setReadingOrder(std::function<QList<QWidget *>()> order)

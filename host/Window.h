@@ -31,6 +31,9 @@ public:
     /// The shown controls in reading order.
     QList<QWidget *> shownControls() const;
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     ClientArea m_client;
     std::function<QList<QWidget *>()> m_readingOrder;

@@ -2,9 +2,7 @@
 // The window as it stands after start-up: every control where the layout puts it, with its
 // caption, tooltip, font, visibility and enabled state, the keyboard's tab order, the boxes that
 // neither focus nor take typing, and on Windows the desktop's own look.
-#include "ScriptedRandom.h"
-#include "app/Accessibility.h"
-#include "app/Form1.h"
+#include "FormHarness.h"
 #include "host/Twips.h"
 
 #include <QIcon>
@@ -51,13 +49,7 @@ private Q_SLOTS:
         m_random->deal({3, 1, 6, 6}, 6);
         m_form = std::make_unique<Form1>(std::move(random));
         accessibility::attach(*m_form);
-        m_form->show();
-        // A bare X server has no window manager to activate the window, and a Wayland
-        // compositor activates it on its own.
-        if (QGuiApplication::platformName() != "wayland")
-            m_form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-        QTRY_VERIFY(m_form->isActiveWindow());
+        QVERIFY(showActive(*m_form));
     }
 
     void cleanup() { m_form.reset(); }
