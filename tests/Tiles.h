@@ -61,7 +61,8 @@ inline QString bandFault(const QImage &tile, QPoint start, QPoint step, int unit
     const QList<std::pair<QRgb, int>> found = runs(tile, start, step, int(expected.size()));
     for (qsizetype i = 0; i < expected.size(); ++i) {
         const auto [colour, width] = expected[i];
-        const double wanted = width * tile.width() / double(units);
+        const int side = step.x() != 0 ? tile.width() : tile.height();
+        const double wanted = width * side / double(units);
         if (i >= found.size() || found[i].first != colour
             || (width > 0 && qAbs(found[i].second - wanted) >= 1))
             return QStringLiteral("band %1 from %2,%3 is %4 x %5, not %6 x %7")
@@ -79,12 +80,13 @@ inline QString bandFault(const QImage &tile, QPoint start, QPoint step, int unit
 // What is wrong with the frame of a tile drawn for its pixels, or nothing.
 inline QString frameFault(const QImage &tile)
 {
-    const int last = tile.width() - 1;
-    const int middle = tile.width() / 2;
+    const QPoint last = tile.rect().bottomRight();
+    const QPoint middle(tile.width() / 2, tile.height() / 2);
     // Across the middle, from each edge: outline, highlight or shadow, then the face. The face
     // of the stored tile starts 4 pixels in at the top and the left, 6 at the right and bottom.
-    const QList<std::pair<QPoint, QPoint>> crossings = {{{middle, 0}, {0, 1}},
-        {{0, middle}, {1, 0}}, {{middle, last}, {0, -1}}, {{last, middle}, {-1, 0}}};
+    const QList<std::pair<QPoint, QPoint>> crossings
+        = {{{middle.x(), 0}, {0, 1}}, {{0, middle.y()}, {1, 0}}, {{middle.x(), last.y()}, {0, -1}},
+            {{last.x(), middle.y()}, {-1, 0}}};
     for (int i = 0; i < 4; ++i) {
         const auto [start, step] = crossings[i];
         const int units = step.x() != 0 ? 50 : 46;
@@ -96,10 +98,17 @@ inline QString frameFault(const QImage &tile)
             return fault;
     }
     // The outline's edge rows and columns are black but for the silver corner blocks.
-    const int corner = runs(tile, {0, 0}, {1, 0}, 1).front().second;
-    for (int k = 0; k <= last; ++k) {
-        const QRgb edge = k < corner || k > last - corner ? silver : black;
-        for (const QPoint p : {QPoint(k, 0), QPoint(k, last), QPoint(0, k), QPoint(last, k)})
+    const QPoint corner(
+        runs(tile, {0, 0}, {1, 0}, 1).front().second, runs(tile, {0, 0}, {0, 1}, 1).front().second);
+    for (int x = 0; x <= last.x(); ++x) {
+        const QRgb edge = x < corner.x() || x > last.x() - corner.x() ? silver : black;
+        for (const QPoint p : {QPoint(x, 0), QPoint(x, last.y())})
+            if (tile.pixel(p) != edge)
+                return QStringLiteral("the outline's edge at %1,%2").arg(p.x()).arg(p.y());
+    }
+    for (int y = 0; y <= last.y(); ++y) {
+        const QRgb edge = y < corner.y() || y > last.y() - corner.y() ? silver : black;
+        for (const QPoint p : {QPoint(0, y), QPoint(last.x(), y)})
             if (tile.pixel(p) != edge)
                 return QStringLiteral("the outline's edge at %1,%2").arg(p.x()).arg(p.y());
     }
@@ -109,14 +118,15 @@ inline QString frameFault(const QImage &tile)
 // The face's outermost ring of pixels, which no motif reaches.
 inline QString faceFault(const QImage &tile)
 {
-    const int middle = tile.width() / 2;
+    const QPoint middle(tile.width() / 2, tile.height() / 2);
     const auto inset = [&](QPoint start, QPoint step) {
         const auto bands = runs(tile, start, step, 2);
         return bands[0].second + bands[1].second;
     };
-    const int last = tile.width() - 1;
-    const QRect face(QPoint(inset({0, middle}, {1, 0}), inset({middle, 0}, {0, 1})),
-        QPoint(last - inset({last, middle}, {-1, 0}), last - inset({middle, last}, {0, -1})));
+    const QPoint last = tile.rect().bottomRight();
+    const QRect face(QPoint(inset({0, middle.y()}, {1, 0}), inset({middle.x(), 0}, {0, 1})),
+        QPoint(last.x() - inset({last.x(), middle.y()}, {-1, 0}),
+            last.y() - inset({middle.x(), last.y()}, {0, -1})));
     for (int x = face.left(); x <= face.right(); ++x)
         for (int y = face.top(); y <= face.bottom(); ++y)
             if ((x == face.left() || x == face.right() || y == face.top() || y == face.bottom())
