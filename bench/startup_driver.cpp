@@ -15,6 +15,7 @@
 #include "Measure.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -80,10 +81,19 @@ std::vector<std::string> commandFor(const std::string &program)
     return command;
 }
 
+/// Waits for @p child to end. One that has reported but is still there two seconds later is
+/// stopped: Qt 6.4's Wayland platform can deadlock closing its connection, after the figures.
 void waitFor(pid_t child, const std::string &program)
 {
     int status = 0;
-    waitpid(child, &status, 0);
+    for (int tries = 0; waitpid(child, &status, WNOHANG) == 0; ++tries) {
+        if (tries == 200) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            return;
+        }
+        usleep(10'000);
+    }
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         throw std::runtime_error(program + " failed");
 }
