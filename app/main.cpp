@@ -5,6 +5,9 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
@@ -13,5 +16,14 @@ int main(int argc, char *argv[])
     Form1 window;
     accessibility::attach(window);
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    // Qt 6.4's Wayland platform can deadlock closing its connection to the compositor, and the
+    // process would outlive its window. The game keeps nothing, so it leaves without that.
+    if (QGuiApplication::platformName() == QStringLiteral("wayland")) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+#endif
+    return status;
 }

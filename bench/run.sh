@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in the bench preset, runs them all and prints a table of the figures.
 #   sh bench/run.sh
-# Start-up is measured on the offscreen platform, at a device pixel ratio of 1 and of 2, and also
-# on X11 when xvfb-run is installed.
+# Start-up is measured on the offscreen platform, at a device pixel ratio of 1 and of 2, and on
+# X11 and Wayland display servers of its own (Xvfb, sway) when they are installed.
 set -eu
 cd "$(dirname "$0")/.."
 
@@ -18,11 +18,19 @@ echo
 "$bin/startup_driver" 40 | tee "$results/1-startup"
 echo
 QT_SCALE_FACTOR=2 "$bin/startup_driver" 40 | tee "$results/1-startup-ratio2"
-if command -v xvfb-run >/dev/null 2>&1; then
+for platform in xcb wayland; do
     echo
-    xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \
-        "$bin/startup_driver" 40 | tee "$results/2-startup-xcb"
-fi
+    status=0
+    QT_QPA_PLATFORM=$platform sh tools/display.sh $platform "$bin/startup_driver" 40 \
+        >"$results/run" || status=$?
+    if [ "$status" -eq 77 ]; then
+        cat "$results/run"
+        continue
+    fi
+    [ "$status" -eq 0 ] || exit "$status"
+    tee "$results/2-startup-$platform" <"$results/run"
+done
+rm "$results/run"
 echo
 "$bin/bench_handlers" | tee "$results/3-handlers"
 echo

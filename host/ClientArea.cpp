@@ -71,8 +71,40 @@ void ClientArea::contentChanged()
 bool ClientArea::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_window && event->type() == QEvent::Resize)
-        layOutRows(m_window->size());
+        resized();
     return false;
+}
+
+void ClientArea::resized()
+{
+    // Some Wayland compositors answer each size the window takes with that size, late, and
+    // Qt's Wayland platform takes the answer: an answer to an earlier size, come after later
+    // ones, would undo them. The latest size is asked for again. Any other size is the
+    // player's, or the window system's, and stands.
+    const QSize size = m_window->size();
+    const auto earlier = std::ranges::find(m_sizes, size);
+    if (earlier == m_sizes.end()) {
+        remember(size);
+    } else if (earlier + 1 != m_sizes.end()) {
+        m_sizes.erase(m_sizes.begin(), earlier);
+        const QSize latest = m_sizes.back();
+        QMetaObject::invokeMethod(
+            m_window,
+            [this, latest] {
+                if (m_sizes.back() == latest)
+                    m_window->resize(latest);
+            },
+            Qt::QueuedConnection);
+    }
+    layOutRows(size);
+}
+
+void ClientArea::remember(QSize size)
+{
+    constexpr std::size_t Kept = 16;
+    if (m_sizes.size() == Kept)
+        m_sizes.erase(m_sizes.begin());
+    m_sizes.push_back(size);
 }
 
 void ClientArea::bringIntoView()
@@ -91,8 +123,10 @@ void ClientArea::bringIntoView()
     const int height = std::max(client.height(), std::min(m_contentSize.height(), roomBelow()));
     const int bar = m_contentSize.height() > height ? scrollBarWidth() : 0;
     const QSize wanted(std::max(client.width(), m_contentSize.width() + bar), height);
-    if (wanted != client)
+    if (wanted != client) {
+        remember(wanted);
         m_window->resize(wanted);
+    }
     layOutRows(wanted);
 
     // As little as it takes to show the next place whole: its bottom edge, then its top edge,

@@ -6,6 +6,7 @@
 #include <QRectF>
 
 #include <functional>
+#include <vector>
 
 class QScrollArea;
 class QWidget;
@@ -54,6 +55,8 @@ private:
     int roomBelow() const;
     int scrollBarWidth() const;
     void layOutRows(QSize client);
+    void resized();
+    void remember(QSize size);
 
     QWidget *m_window;
     QScrollArea *m_rows = nullptr;
@@ -63,6 +66,7 @@ private:
     std::function<Content()> m_content;
     QSize m_contentSize {0, 0}; // pixels
     bool m_pending = false;
+    std::vector<QSize> m_sizes; // the window's latest sizes, oldest first
 };
 
 } // namespace host

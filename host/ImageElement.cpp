@@ -5,6 +5,7 @@
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <mutex>
@@ -140,15 +141,21 @@ void ImageElement::mouseDoubleClickEvent(QMouseEvent *event)
 void ImageElement::paintEvent(QPaintEvent *event)
 {
     // At one device pixel to a pixel the label stretches the bitmap as it always has. Stretched
-    // onto more pixels it would blur, so there the picture is drawn for them instead; the
-    // ratio is read at each paint, so that a window moved to another screen follows it.
-    const qreal ratio = devicePixelRatio();
+    // onto more pixels it would blur, so there the picture is drawn for them instead. The ratio
+    // is that of the pixels this paint fills, read at each paint, so that a window moved to
+    // another screen follows it; the widget's own can differ for a while after the scale of
+    // its screen changed (Qt 6.4 on Wayland).
+    QPainter painter(this);
+    const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatio();
     if (ratio == 1.0 || !stretch() || m_picture.isNull()) {
+        painter.end();
         QLabel::paintEvent(event);
         return;
     }
-    QPainter painter(this);
-    painter.drawPixmap(QPointF(0, 0), m_picture.at(size(), ratio));
+    // The device pixels the element covers where it stands, whole ones: at a fractional ratio
+    // one more or one fewer than its size times the ratio, which the picture fills exactly.
+    const QSize pixels = painter.deviceTransform().mapRect(QRectF(rect())).toRect().size();
+    painter.drawPixmap(QPointF(0, 0), m_picture.at(pixels, ratio));
 }
 
 void ImageElement::deliver(void (ImageElement::*signal)(qint16))

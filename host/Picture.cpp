@@ -18,7 +18,7 @@ struct Picture::Shared
 {
     struct Drawn
     {
-        QSize size;
+        QSize pixels;
         qreal ratio;
         QPixmap pixmap;
     };
@@ -43,24 +43,23 @@ QPixmap Picture::stored() const
     return m_shared ? m_shared->stored : QPixmap();
 }
 
-QPixmap Picture::at(QSize size, qreal ratio) const
+QPixmap Picture::at(QSize pixels, qreal ratio) const
 {
     if (!m_shared)
         return {};
     std::vector<Shared::Drawn> &drawn = m_shared->drawn;
     const auto found = std::ranges::find_if(
-        drawn, [&](const Shared::Drawn &d) { return d.size == size && d.ratio == ratio; });
+        drawn, [&](const Shared::Drawn &d) { return d.pixels == pixels && d.ratio == ratio; });
     if (found != drawn.end())
         return found->pixmap;
 
-    const QSize pixels = size * ratio;
     QPixmap pixmap = m_shared->drawing
         ? QPixmap::fromImage(m_shared->drawing(pixels))
         : m_shared->stored.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     pixmap.setDevicePixelRatio(ratio);
     if (drawn.size() == KeptSizes)
         drawn.erase(drawn.begin());
-    drawn.push_back({size, ratio, pixmap});
+    drawn.push_back({pixels, ratio, pixmap});
     return pixmap;
 }
 

@@ -32,10 +32,10 @@ public:
     QPixmap stored() const;
     QSize size() const { return stored().size(); }
 
-    /// The picture for a square of @p size device-independent pixels on a device with
-    /// @p ratio device pixels to each: drawn for that many device pixels the first time and
-    /// kept, and tagged with the ratio. Null when there is no picture.
-    QPixmap at(QSize size, qreal ratio) const;
+    /// The picture over @p pixels device pixels of a device with @p ratio device pixels to each
+    /// pixel: drawn for them the first time and kept, and tagged with the ratio. Null when there
+    /// is no picture.
+    QPixmap at(QSize pixels, qreal ratio) const;
 
     /// Two pictures are the same when they are copies of one.
     bool operator==(const Picture &other) const { return m_shared == other.m_shared; }

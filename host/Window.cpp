@@ -3,6 +3,7 @@
 
 #include <QAccessibleWidget>
 #include <QEvent>
+#include <QMetaObject>
 
 #include <algorithm>
 #include <iterator>
@@ -167,6 +168,17 @@ Window::Window(QWidget *parent)
     // first question, and keeps it. Setting the window's title already asks, on some versions.
     static std::once_flag installed;
     std::call_once(installed, [] { QAccessible::installFactory(windowInterface); });
+}
+
+void Window::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // Qt's Wayland platform takes the size the compositor offers, in Qt 6.8 even one below the
+    // window's minimum; the window asks for its minimum back once the offer is taken.
+    const QSize bounded = size().expandedTo(minimumSize());
+    if (bounded != size())
+        QMetaObject::invokeMethod(
+            this, [this] { resize(size().expandedTo(minimumSize())); }, Qt::QueuedConnection);
 }
 
 Window::~Window()

@@ -40,6 +40,9 @@ public:
     /// Where @p control stands among the shown controls, or -1 when it is not one of them.
     int readingIndex(const QObject *control) const;
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     class Reading;
 

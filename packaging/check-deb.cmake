@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package with cpack into a fresh folder and runs lintian on it with every tag
 # shown, pedantic and experimental ones included; any tag fails the check. The newest changelog
-# entry must be the project's version.
+# entry must be the project's version, and the package must recommend Qt's Wayland platform.
 #   cmake -DCPACK=<cpack> -DBUILD_DIR=<build> -DOUT_DIR=<folder> -DLINTIAN=<lintian>
 #         -DVERSION=<x.y.z> [-DMAINTAINER=<Name <address>>]
 #         -P check-deb.cmake
@@ -33,6 +33,13 @@ execute_process(COMMAND dpkg-deb --fsys-tarfile "${package}"
     OUTPUT_VARIABLE changelog RESULT_VARIABLE result)
 if(NOT changelog MATCHES "^vorn \\(${VERSION}\\) ")
     message(SEND_ERROR "the changelog's newest entry is not version ${VERSION}")
+endif()
+
+# A Wayland session runs the game natively only with Qt's Wayland platform.
+execute_process(COMMAND dpkg-deb --field "${package}" Recommends
+    OUTPUT_VARIABLE recommends OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(NOT recommends MATCHES "(^|, )qt6-wayland(,|$)")
+    message(SEND_ERROR "the package does not recommend qt6-wayland: \"${recommends}\"")
 endif()
 
 execute_process(

@@ -6,11 +6,25 @@
 #include "app/Form1.h"
 #include "game/Board.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QString>
+#include <QTest>
 
 #include <memory>
 #include <vector>
+
+/// Shows @p window and waits until it is the active window, the window system's first word on
+/// its size and focus said: a bare X server has no window manager to activate it, and a Wayland
+/// compositor activates it on its own. Whether it became active.
+inline bool showActive(QWidget &window)
+{
+    window.show();
+    if (QGuiApplication::platformName() != "wayland")
+        window.activateWindow();
+    return QTest::qWaitForWindowExposed(&window)
+        && QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; });
+}
 
 /// A started Form1, as the program starts it, whose codes come from a script, with short ways to
 /// play it and read it.

@@ -29,8 +29,7 @@ private Q_SLOTS:
     void init()
     {
         m_h = new FormHarness({3, 1, 6, 6});
-        form().show();
-        QVERIFY(QTest::qWaitForWindowActive(&form()));
+        QVERIFY(showActive(form()));
     }
     void cleanup() { delete m_h; }
 

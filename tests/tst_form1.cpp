@@ -2,9 +2,7 @@
 // The window as it stands after start-up: every control where the layout puts it, with its
 // caption, tooltip, font, visibility and enabled state, the keyboard's tab order, the boxes that
 // neither focus nor take typing, and on Windows the desktop's own look, light or dark.
-#include "ScriptedRandom.h"
-#include "app/Accessibility.h"
-#include "app/Form1.h"
+#include "FormHarness.h"
 #include "host/Twips.h"
 
 #include <QIcon>
@@ -46,8 +44,7 @@ private Q_SLOTS:
         m_random->deal({3, 1, 6, 6}, 6);
         m_form = std::make_unique<Form1>(std::move(random));
         accessibility::attach(*m_form);
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        QVERIFY(showActive(*m_form));
     }
 
     void cleanup() { m_form.reset(); }
