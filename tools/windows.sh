@@ -40,8 +40,11 @@ if [ "$(cat "$marker" 2>/dev/null)" != "$system" ]; then
     trap 'exit 130' INT TERM HUP
     debian_unmount "$root"
     if [ ! -f "$root$marker" ]; then
+        # Systems made for other pins are not used again: they go, with their Qt.
+        for old in "$(dirname "$root")"/windows-trixie-*; do
+            [ -d "$old" ] && debian_unmount "$old" && rm -rf "$old"
+        done
         echo "windows: making the build system, a minimal Debian 13, in $root"
-        rm -rf "$root"
         mkdir -p "$(dirname "$root")"
         debian_make "$root" trixie
     fi
