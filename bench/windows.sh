@@ -50,4 +50,4 @@ WINEPREFIX="$PWD/$bin/wine" wineserver -k 2>/dev/null || true
 echo
 echo "| Figure | Measured | Target |"
 echo "| --- | --- | --- |"
-cat "$results"/* | grep '^| '
+cat "$results"/* | grep -a '^| '
