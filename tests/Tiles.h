@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace tiles {
+namespace tilecheck {
 
 constexpr QRgb black = 0xff000000;
 constexpr QRgb grey = 0xff808080;
@@ -170,4 +170,4 @@ inline int likest(const QImage &tile, const Form1 &form)
     return best;
 }
 
-} // namespace tiles
+} // namespace tilecheck

@@ -15,7 +15,7 @@
 #include <QTest>
 #include <QWindow>
 
-using namespace tiles;
+using namespace tilecheck;
 
 namespace {
 

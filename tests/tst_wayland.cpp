@@ -19,7 +19,7 @@
 
 #include <optional>
 
-using namespace tiles;
+using namespace tilecheck;
 
 namespace {
 
